@@ -1,8 +1,57 @@
+#include <cstdlib>
 #include <iostream>
+#include <map>
+
+#include "cli/Commandes.h"
+
+using namespace vantorelle::cli;
+
+namespace {
+
+/// French captions for CLI11's help text.
+void franciser(CLI::App& app) {
+    auto f = app.get_formatter();
+    f->label("Usage", "Utilisation");
+    f->label("OPTIONS", "OPTIONS");
+    f->label("SUBCOMMAND", "COMMANDE");
+    f->label("SUBCOMMANDS", "COMMANDES");
+    f->label("REQUIRED", "OBLIGATOIRE");
+    f->label("TEXT", "TEXTE");
+    f->label("INT", "ENTIER");
+    f->label("FLOAT", "NOMBRE");
+    f->label("Positionals", "Arguments");
+    f->label("Options", "Options");
+    f->label("Subcommands", "Commandes");
+    app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    (void)argc;
-    (void)argv;
-    std::cout << "vantorelle-cli\n";
-    return 0;
+    CLI::App app{"Vantorelle : analyse des figures en chandeliers japonais sur les actions de la place de Paris.",
+                 "vantorelle-cli"};
+    franciser(app);
+    app.require_subcommand(1);
+    std::string configuration;
+    app.add_option("--config", configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
+        ->type_name("FICHIER");
+
+    std::map<const CLI::App*, Exécution> exécutions;
+    for (auto ajouter : {ajouterFigures, ajouterScan, ajouterDemo}) {
+        Exécution exécution = ajouter(app);
+        exécutions[app.get_subcommands({}).back()] = std::move(exécution);
+    }
+    for (CLI::App* sous : app.get_subcommands({})) franciser(*sous);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << app.get_name() << " : " << e.what() << "\n";
+        return 2;
+    }
+    if (!configuration.empty()) setenv("VANTORELLE_CONFIG", configuration.c_str(), 1);
+    for (CLI::App* sous : app.get_subcommands()) return exécutions.at(sous)();
+    return 2;
 }

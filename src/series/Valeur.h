@@ -3,15 +3,9 @@
 #include <string>
 #include <variant>
 
+#include "store/Monnaie.h"
+
 namespace vantorelle {
-
-/// Currency: a 64-bit fixed-point number with four decimals.
-struct Monnaie {
-    std::int64_t dixMillièmes = 0;
-
-    friend bool operator==(Monnaie, Monnaie) = default;
-    double enDouble() const { return static_cast<double>(dixMillièmes) / 10000.0; }
-};
 
 /// The kind of a value, in the order the variant holds them.
 enum class Genre : std::uint8_t { Vide, Double, Simple, Monnaie, Entier, Long, Booléen, Texte };
