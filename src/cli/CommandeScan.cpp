@@ -1,10 +1,281 @@
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+
 #include "cli/Commandes.h"
+#include "main/Generateur.h"
+#include "main/Produit.h"
+#include "main/RapportHTML.h"
+#include "main/Statut.h"
+#include "main/TableauDeBord.h"
+#include "shell/DefautsDemarrage.h"
+#include "shell/Emplacements.h"
+#include "shell/INI.h"
+#include "shell/Plotanex.h"
+#include "shell/TableOptions.h"
+#include "shell/Traducteur.h"
+#include "store/Erreur.h"
+#include "store/Groupes.h"
+#include "store/Repertoires.h"
 
 namespace vantorelle::cli {
 
+namespace {
+
+volatile std::sig_atomic_t interrompu = 0;
+
+/// Ctrl-C asks the generation to stop after the current security, as the window's stop button does.
+class InterruptionDouce {
+public:
+    InterruptionDouce() {
+        interrompu = 0;
+        struct sigaction action {};
+        action.sa_handler = [](int) { interrompu = 1; };
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &précédente_);
+    }
+    ~InterruptionDouce() { sigaction(SIGINT, &précédente_, nullptr); }
+    InterruptionDouce(const InterruptionDouce&) = delete;
+    InterruptionDouce& operator=(const InterruptionDouce&) = delete;
+
+private:
+    struct sigaction précédente_ {};
+};
+
+/// The progress bar on standard error, drawn only when it is a terminal.
+class SuiviTerminal : public SuiviScan {
+public:
+    SuiviTerminal() : terminal_(isatty(STDERR_FILENO) == 1) {}
+    ~SuiviTerminal() override { effacer(); }
+
+    bool ArrêtDemandé() override { return interrompu != 0; }
+
+    void Progression(int pourcent) override {
+        if (!terminal_) return;
+        const int plein = pourcent / 5;
+        std::fprintf(stderr, "\r[%s%s] %3d %%", std::string(static_cast<std::size_t>(plein), '#').c_str(),
+                     std::string(static_cast<std::size_t>(20 - plein), ' ').c_str(), pourcent);
+        std::fflush(stderr);
+        dessinée_ = true;
+    }
+
+    void effacer() {
+        if (!dessinée_) return;
+        std::fprintf(stderr, "\r%30s\r", "");
+        dessinée_ = false;
+    }
+
+private:
+    bool terminal_;
+    bool dessinée_ = false;
+};
+
+/// With --racine, the scan runs on a private copy of the settings whose data root is the one given, so that
+/// the user's settings keep theirs.
+class RacineImposée {
+public:
+    explicit RacineImposée(const std::string& racine) {
+        namespace fs = std::filesystem;
+        std::string modèle = (fs::temp_directory_path() / "vantorelle-XXXXXX").string();
+        if (mkdtemp(modèle.data()) == nullptr) throw ErreurFichier(modèle + " : dossier temporaire impossible à créer.");
+        dossier_ = modèle;
+        const fs::path copie = dossier_ / "Vantorelle.ini";
+        std::error_code erreur;
+        fs::copy_file(FichierParamètres(), copie, erreur);
+        setenv("VANTORELLE_CONFIG", copie.c_str(), 1);
+        std::string chemin = fs::absolute(racine).lexically_normal().generic_string();
+        if (chemin.back() != '/') chemin += '/';
+        INI(1, std::string(TitreApplication)).Value(SectionChemins, Clés::PathPlotanex, "", chemin);
+    }
+    ~RacineImposée() {
+        std::error_code erreur;
+        std::filesystem::remove_all(dossier_, erreur);
+    }
+    RacineImposée(const RacineImposée&) = delete;
+    RacineImposée& operator=(const RacineImposée&) = delete;
+
+private:
+    std::filesystem::path dossier_;
+};
+
+/// A date flag: eight digits forming a date.
+std::optional<Jour> lireDate(const std::string& texte) {
+    if (texte.size() != 8 || texte.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const Jour jour = BourseCollection::ToDate(texte);
+    if (jour.estZéro()) return std::nullopt;
+    return jour;
+}
+
+Jour aujourdhui() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    return Jour::de(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+/// The dashboard as TAB-separated lines: the captions, then each row's eleven cells.
+void imprimer(const TableauDeBord& tableau) {
+    std::string sortie;
+    for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) {
+        if (c > 0) sortie += '\t';
+        sortie += tableau.Définition(c).titre;
+    }
+    sortie += '\n';
+    for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
+        for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) {
+            if (c > 0) sortie += '\t';
+            sortie += tableau.Texte(i, c);
+        }
+        sortie += '\n';
+    }
+    std::fwrite(sortie.data(), 1, sortie.size(), stdout);
+    std::fflush(stdout);
+}
+
+struct OptionsScan {
+    std::string groupe, du, au, période = "jour", formules, html, racine, configuration;
+    bool confirmation = false, sansTendance = false, avecHtml = false;
+};
+
+int exécuter(const OptionsScan& o) {
+    const std::string nomCommande = "vantorelle-cli scan : ";
+    std::optional<Jour> du, au;
+    if (!o.du.empty() && !(du = lireDate(o.du))) {
+        std::cerr << nomCommande << "--du attend une date aaaammjj, pas « " << o.du << " ».\n";
+        return 2;
+    }
+    if (!o.au.empty() && !(au = lireDate(o.au))) {
+        std::cerr << nomCommande << "--au attend une date aaaammjj, pas « " << o.au << " ».\n";
+        return 2;
+    }
+    if (!o.configuration.empty()) setenv("VANTORELLE_CONFIG", o.configuration.c_str(), 1);
+
+    try {
+        ÉcrireDéfautsDémarrage();
+        std::unique_ptr<RacineImposée> racine;
+        if (!o.racine.empty()) racine = std::make_unique<RacineImposée>(o.racine);
+
+        const std::string fichierGroupe = FichierGroupe(CheminBase(), o.groupe);
+        if (!FichierExiste(fichierGroupe)) {
+            std::cerr << nomCommande << "le groupe « " << o.groupe << " » n'existe pas (" << fichierGroupe << ").\n";
+            return 2;
+        }
+        ParamètresScan paramètres;
+        paramètres.groupe = o.groupe;
+        for (TitreGroupe& titre : LireGroupe(fichierGroupe))
+            paramètres.valeurs.push_back({std::move(titre.code), std::move(titre.nom)});
+        paramètres.période = o.période == "semaine" ? PériodeBougie::Semaine
+                             : o.période == "mois"  ? PériodeBougie::Mois
+                                                    : PériodeBougie::Jour;
+        paramètres.confirmation = o.confirmation;
+        paramètres.avecTendance = !o.sansTendance;
+
+        const INI ini(1, std::string(TitreApplication));
+        const Traduction traduire = [](const std::string& section, const std::string& texte) {
+            return Traduire(section, texte);
+        };
+        TableauDeBord tableau;
+        for (int c = 0; c < TableauDeBord::nombreColonnes; ++c)
+            if (std::string titre = LireTraduction(sectionInterface, tableau.Définition(c).clé); !titre.empty())
+                tableau.Titre(c, std::move(titre));
+        Générateur générateur(ini, tableau, traduire);
+
+        // The window's dates: the day of the reference security's last quote, or yesterday without it.
+        if (!du || !au) {
+            Jour dernierCours = aujourdhui();
+            try {
+                dernierCours = générateur.DateDernierCours(dernierCours);
+            } catch (const std::exception& e) {
+                std::cerr << e.what() << "\n";
+            }
+            if (!du) du = dernierCours.plus(-1);
+            if (!au) au = dernierCours.plus(-1);
+        }
+        if (*du > *au) {
+            std::cerr << nomCommande << "la première date (" << du->texte() << ") est après la dernière ("
+                      << au->texte() << ").\n";
+            return 2;
+        }
+        paramètres.du = *du;
+        paramètres.au = *au;
+
+        try {
+            if (!o.formules.empty())
+                générateur.ChargerFormules(o.formules);
+            else
+                générateur.ChargerFormules();
+        } catch (const std::exception& e) {
+            std::cerr << nomCommande << e.what() << "\n";
+            return 2;
+        }
+
+        SuiviTerminal suivi;
+        try {
+            InterruptionDouce interruption;
+            générateur.Générer(paramètres, suivi);
+        } catch (const std::exception& e) {
+            suivi.effacer();
+            imprimer(tableau);
+            std::cerr << e.what() << "\n";
+            return 1;
+        }
+        suivi.effacer();
+        imprimer(tableau);
+        std::cerr << StatusEcrire(tableau.Compteurs, traduire) << "\n";
+
+        if (o.avecHtml) {
+            const std::filesystem::path page =
+                o.html.empty() ? RépertoireProgramme() / "HTML.HTML" : std::filesystem::path(o.html);
+            RapportHTML(ini, traduire, Traduire(sectionInterface, adresseSite)).Écrire(page, tableau, paramètres);
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << nomCommande << e.what() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace
+
 Exécution ajouterScan(CLI::App& app) {
-    app.add_subcommand("scan", "(à venir)");
-    return [] { return 0; };
+    auto options = std::make_shared<OptionsScan>();
+    CLI::App* scan = app.add_subcommand(
+        "scan",
+        "Génère le tableau de bord d'un groupe, comme le bouton Générer de la fenêtre principale : une ligne "
+        "par bougie retenue sur la sortie standard (séparateur TAB), le résumé sur la sortie d'erreur. Écrit "
+        "le groupe Vantorelle dans base/groupe. Ctrl-C arrête après la valeur en cours.");
+    scan->add_option("--groupe", options->groupe, "Groupe à balayer (nom du fichier de base/groupe sans .txt)")
+        ->required()
+        ->type_name("NOM");
+    scan->add_option("--du", options->du, "Première date (par défaut, le jour du dernier cours de FR0000130007)")
+        ->type_name("AAAAMMJJ");
+    scan->add_option("--au", options->au, "Dernière date (par défaut, la même)")->type_name("AAAAMMJJ");
+    scan->add_option("--periode", options->période, "Bougies par jour, semaine ou mois (jour par défaut)")
+        ->check(CLI::IsMember({"jour", "semaine", "mois"}))
+        ->type_name("PÉRIODE");
+    scan->add_flag("--confirmation", options->confirmation, "Seulement les figures confirmées par la bougie suivante");
+    scan->add_flag("--sans-tendance", options->sansTendance, "Figures indépendantes de la tendance");
+    scan->add_option("--formules", options->formules,
+                     "Fichier de formules à évaluer (sinon Formules.txt quand le paramètre AvecFormules vaut 1)")
+        ->type_name("FICHIER");
+    scan->add_option("--html", options->html, "Écrit aussi le rapport HTML (HTML.HTML du dossier du programme, ou FICHIER)")
+        ->expected(0, 1)
+        ->type_name("FICHIER");
+    scan->add_option("--racine", options->racine, "Racine des données à la place de celle des paramètres")
+        ->type_name("DOSSIER");
+    scan->add_option("--config", options->configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
+        ->type_name("FICHIER");
+    return [scan, options] {
+        options->avecHtml = scan->count("--html") > 0;
+        return exécuter(*options);
+    };
 }
 
 }  // namespace vantorelle::cli

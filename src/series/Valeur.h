@@ -48,4 +48,7 @@ private:
     Contenu contenu_;
 };
 
+/// The text form arrays sort and print values by (found by argument-dependent lookup).
+std::string texteDe(const Valeur& v);
+
 }  // namespace vantorelle

@@ -1,0 +1,115 @@
+// Loading a security's history file and grouping its candles by week and month.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "analysis/BourseCollection.h"
+
+namespace vantorelle {
+namespace {
+
+/// A history of n weekdays of lines of about 40 bytes, written once in a temporary folder.
+class HistoireÉcrite {
+public:
+    explicit HistoireÉcrite(std::int32_t n) {
+        std::string modèle = (std::filesystem::temp_directory_path() / "vantorelle-bench-XXXXXX").string();
+        dossier_ = ::mkdtemp(modèle.data());
+        chemin_ = dossier_ / "Alpha_FR0000000001.txt";
+        std::ofstream fichier(chemin_, std::ios::binary);
+        std::uint32_t graine = 12345;
+        const auto aléa = [&graine] {
+            graine = graine * 1664525u + 1013904223u;
+            return static_cast<double>(graine >> 8) / 16777216.0;
+        };
+        const auto texte = [](double v) {
+            std::string t = std::to_string(std::round(v * 100) / 100);
+            t.resize(t.find('.') + 3);
+            t[t.find('.')] = ',';
+            return t;
+        };
+        double clôture = 50;
+        Jour jour = Jour::de(1999, 1, 4);
+        for (std::int32_t i = 0; i < n; jour = jour.plus(1)) {
+            if (jour.jourDeLaSemaine() == 0 || jour.jourDeLaSemaine() == 6) continue;
+            const double ouverture = clôture * (1 + (aléa() - 0.5) * 0.02);
+            clôture = ouverture * (1 + (aléa() - 0.5) * 0.05);
+            const double haut = std::max(ouverture, clôture) * (1 + aléa() * 0.02);
+            const double bas = std::min(ouverture, clôture) * (1 - aléa() * 0.02);
+            fichier << jour.texte() << '\t' << texte(ouverture) << '\t' << texte(haut) << '\t' << texte(bas) << '\t'
+                    << texte(clôture) << '\t' << static_cast<std::int64_t>(aléa() * 5e6) << "\r\n";
+            dernier_ = jour;
+            ++i;
+        }
+    }
+    ~HistoireÉcrite() {
+        std::error_code ignorée;
+        std::filesystem::remove_all(dossier_, ignorée);
+    }
+
+    const std::filesystem::path& chemin() const { return chemin_; }
+    Jour dernier() const { return dernier_; }
+
+private:
+    std::filesystem::path dossier_, chemin_;
+    Jour dernier_;
+};
+
+const HistoireÉcrite& vingtCinqAns() {
+    static const HistoireÉcrite histoire(6500);
+    return histoire;
+}
+
+/// Bytes this process has read from files so far.
+std::uint64_t octetsLus() {
+    std::ifstream io("/proc/self/io");
+    std::string clé;
+    std::uint64_t valeur = 0;
+    while (io >> clé >> valeur)
+        if (clé == "rchar:") return valeur;
+    return 0;
+}
+
+void BM_FenetreDeDeuxAns_6500Lignes(benchmark::State& state) {
+    const HistoireÉcrite& histoire = vingtCinqAns();
+    BourseCollection bourse;
+    const Jour premier = histoire.dernier().plus(-730);
+    std::uint64_t octets = 0;
+    for (auto _ : state) {
+        const std::uint64_t avant = octetsLus();
+        bourse.ChargeFichier("FR0000000001", "Alpha", histoire.chemin(), premier, BourseCollection::FinDuFichier, 0);
+        octets += octetsLus() - avant;
+    }
+    state.counters["bougies"] = bourse.Nombre;
+    // Reading /proc/self/io itself counts a few hundred bytes in each measure.
+    state.counters["octets_lus"] = static_cast<double>(octets) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_FenetreDeDeuxAns_6500Lignes)->Unit(benchmark::kMicrosecond);
+
+void BM_HistoireEntiere_6500Lignes(benchmark::State& state) {
+    const HistoireÉcrite& histoire = vingtCinqAns();
+    BourseCollection bourse;
+    for (auto _ : state)
+        bourse.ChargeFichier("FR0000000001", "Alpha", histoire.chemin(), BourseCollection::DébutDuFichier,
+                             BourseCollection::FinDuFichier, 0);
+    state.SetItemsProcessed(state.iterations() * bourse.Nombre);
+}
+BENCHMARK(BM_HistoireEntiere_6500Lignes)->Unit(benchmark::kMicrosecond);
+
+void BM_Conversion(benchmark::State& state, bool semaines) {
+    const HistoireÉcrite& histoire = vingtCinqAns();
+    BourseCollection bourse;
+    bourse.ChargeFichier("FR0000000001", "Alpha", histoire.chemin(), BourseCollection::DébutDuFichier,
+                         BourseCollection::FinDuFichier, 0);
+    for (auto _ : state) benchmark::DoNotOptimize(semaines ? bourse.ConvertirEnSemaines() : bourse.ConvertirEnMois());
+    state.SetItemsProcessed(state.iterations() * bourse.Nombre);
+}
+BENCHMARK_CAPTURE(BM_Conversion, EnSemaines_6500Bougies, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Conversion, EnMois_6500Bougies, false)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vantorelle

@@ -1,0 +1,152 @@
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "main/BaseDemo.h"
+#include "main/Generateur.h"
+#include "main/RapportHTML.h"
+#include "series/Fonctions.h"
+#include "shell/INI.h"
+#include "store/Groupes.h"
+
+namespace vantorelle {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// A generated market, written once per machine into the temporary folder and kept there (the benchmarks
+/// run on a warm file cache), with settings that point at it.
+class Marché {
+public:
+    Marché(int valeurs, int années) {
+        dossier_ = fs::temp_directory_path() /
+                   ("vantorelle-bench-marche-" + std::to_string(valeurs) + "x" + std::to_string(années));
+        if (!fs::exists(dossier_ / "complet")) {
+            ParamètresDémo p;
+            p.valeurs = valeurs;
+            p.années = années;
+            BaseDémo(p).Écrire(dossier_);
+            std::ofstream(dossier_ / "complet") << "ok\n";
+        }
+        fs::create_directories(dossier_ / "programme");
+        setenv("VANTORELLE_CONFIG", (dossier_ / "Vantorelle.ini").c_str(), 1);
+        setenv("VANTORELLE_HOME", (dossier_ / "programme").c_str(), 1);
+        std::ofstream(dossier_ / "Formules10.txt", std::ios::binary)
+            << "Hausse3=Cl\xF4ture>Cl\xF4ture[-1] And Cl\xF4ture[-1]>Cl\xF4ture[-2] And Cl\xF4ture[-2]>Cl\xF4ture[-3]\r\n"
+               "Rebond=Cl\xF4ture>Cl\xF4ture[-1] And Cl\xF4ture[-1]<Cl\xF4ture[-2]\r\n"
+               "Cassure=Cl\xF4ture>Maximum[-1] And Volume>Volume[-1]\r\n"
+               "Chute=Cl\xF4ture<Minimum[-1] And Volume>2*Volume[-1]\r\n"
+               "Ecart=(Maximum-Minimum)/Cl\xF4ture>0.05\r\n"
+               "Gap=Minimum>Maximum[-1]\r\n"
+               "Trou=Maximum<Minimum[-1]\r\n"
+               "FigureForte=Pond\xE9ration>=3\r\n"
+               "Avalement=Chandeliers=214 Or Chandeliers=114\r\n"
+               "Indecision=Chandeliers>=300 And Chandeliers<400 And Volume>Volume[-5]\r\n";
+        for (const TitreGroupe& t : LireGroupe((dossier_ / "base/groupe/All.txt").string()))
+            paramètres_.valeurs.push_back({t.code, t.nom});
+        paramètres_.groupe = "All";
+    }
+
+    ParamètresScan paramètres(Jour du, Jour au, PériodeBougie bougie, bool confirmation) const {
+        ParamètresScan p = paramètres_;
+        p.du = du;
+        p.au = au;
+        p.période = bougie;
+        p.confirmation = confirmation;
+        return p;
+    }
+
+    fs::path formules() const { return dossier_ / "Formules10.txt"; }
+
+    /// The daily lines of the market's histories from `du` on.
+    std::int64_t lignesDepuis(Jour du) const {
+        std::int64_t n = 0;
+        const std::string début = du.texte();
+        for (const auto& f : fs::directory_iterator(dossier_ / "base/histo")) {
+            std::ifstream flux(f.path(), std::ios::binary);
+            for (std::string ligne; std::getline(flux, ligne);) n += ligne.compare(0, 8, début) >= 0;
+        }
+        return n;
+    }
+
+private:
+    fs::path dossier_;
+    ParamètresScan paramètres_;
+};
+
+const Marché& marché() {
+    static const Marché m(500, 25);
+    return m;
+}
+
+void générer(const ParamètresScan& p, const fs::path* formules, TableauDeBord& tableau) {
+    const INI ini(1, "Vantorelle");
+    Générateur générateur(ini, tableau, sansTraduction);
+    if (formules) générateur.ChargerFormules(*formules);
+    SuiviScan suivi;
+    générateur.Générer(p, suivi);
+    Fonctions::globale().vider();
+}
+
+void BM_ScanQuotidienConfirmé_500valeurs_25ans_dernièreAnnée(benchmark::State& state) {
+    const Marché& m = marché();
+    const bool avecFormules = state.range(0) > 0;
+    const fs::path formules = m.formules();
+    const ParamètresScan p = m.paramètres(Jour::de(2024, 1, 1), Jour::de(2024, 12, 31), PériodeBougie::Jour, true);
+    std::size_t lignes = 0;
+    for (auto _ : state) {
+        TableauDeBord tableau;
+        générer(p, avecFormules ? &formules : nullptr, tableau);
+        lignes = tableau.Nombre();
+    }
+    state.counters["lignes"] = static_cast<double>(lignes);
+    state.SetLabel(avecFormules ? "10 formules" : "sans formules");
+}
+BENCHMARK(BM_ScanQuotidienConfirmé_500valeurs_25ans_dernièreAnnée)->Arg(0)->Arg(10)->Unit(benchmark::kMillisecond);
+
+/// Peak resident memory, in MB, of one run of `action` in a child process.
+double mémoireDePointe(void (*action)()) {
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+        action();
+        _exit(0);
+    }
+    int statut = 0;
+    rusage usage{};
+    wait4(enfant, &statut, 0, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+const Jour débutDuMarché = Jour::de(1999, 12, 31);
+
+void scanHebdomadaireComplet() {
+    TableauDeBord tableau;
+    générer(marché().paramètres(débutDuMarché, Jour::de(2024, 12, 31), PériodeBougie::Semaine, false), nullptr, tableau);
+}
+
+void BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans(benchmark::State& state) {
+    const Marché& m = marché();
+    const double pointe = mémoireDePointe(scanHebdomadaireComplet);
+    const std::int64_t bougies = m.lignesDepuis(débutDuMarché.plus(-Générateur::Recul(14, PériodeBougie::Semaine)));
+    const ParamètresScan p = m.paramètres(débutDuMarché, Jour::de(2024, 12, 31), PériodeBougie::Semaine, false);
+    std::size_t lignes = 0;
+    for (auto _ : state) {
+        TableauDeBord tableau;
+        générer(p, nullptr, tableau);
+        lignes = tableau.Nombre();
+    }
+    state.counters["bougies/s"] =
+        benchmark::Counter(static_cast<double>(bougies), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["lignes"] = static_cast<double>(lignes);
+    state.counters["Mo_pointe"] = pointe;
+}
+BENCHMARK(BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace vantorelle

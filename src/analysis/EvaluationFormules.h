@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+
+#include "analysis/BourseCollection.h"
+
+namespace vantorelle {
+
+/// Evaluates formulas 1 to `nombreDeFormules` of the global collection over the security's candles, when it
+/// has any: its series are published for the time of it and taken out again on every way out, errors
+/// included; every formula is sized to the candle count before the first is evaluated.
+void évaluerLesFormules(BourseCollection& bc, std::int32_t nombreDeFormules);
+
+}  // namespace vantorelle

@@ -1,0 +1,314 @@
+#include "analysis/LecteurHistorique.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "store/Erreur.h"
+#include "store/Fichier.h"
+#include "store/LecturePositionnee.h"
+
+namespace vantorelle {
+
+namespace {
+
+// The typical length of a history line, which the search on the keys works with.
+constexpr std::int32_t TailleLigne = 50;
+
+std::string_view premierChamp(std::string_view ligne) { return ligne.substr(0, ligne.find('\t')); }
+
+}  // namespace
+
+LecteurHistorique::LecteurHistorique(const std::filesystem::path& chemin, MémoireLecture& mémoire)
+    : chemin_(chemin), mémoire_(mémoire) {
+    mémoire_.lignes.clear();
+    std::error_code erreur;
+    if (!chemin.empty() && std::filesystem::is_regular_file(chemin, erreur)) {
+        fichier_ = std::make_unique<LecturePositionnée>(chemin.string(), octetsLus_);
+        longueur_ = fichier_->longueur();
+    }
+}
+
+LecteurHistorique::~LecteurHistorique() = default;
+
+std::int32_t LecteurHistorique::découper(std::string_view ligne, std::uint32_t (&fins)[6]) {
+    // One pass over the bytes: lines are short, and a search per field costs more than the line.
+    std::int32_t nombre = 0;
+    for (std::size_t k = 0; k < ligne.size(); ++k) {
+        if (ligne[k] != '\t') continue;
+        if (nombre == 6) return 7;
+        fins[nombre++] = static_cast<std::uint32_t>(k);
+    }
+    if (nombre == 6) return 7;
+    fins[nombre++] = static_cast<std::uint32_t>(ligne.size());
+    return nombre;
+}
+
+void LecteurHistorique::champs(const Ligne& ligne, std::string_view (&champs)[6]) const {
+    const std::string_view texte = this->texte(ligne);
+    std::uint32_t début = 0;
+    for (std::int32_t k = 0; k < std::min(ligne.nombreDeChamps, 6); ++k) {
+        champs[k] = texte.substr(début, ligne.finsDesChamps[k] - début);
+        début = ligne.finsDesChamps[k] + 1;
+    }
+}
+
+std::optional<Jour> LecteurHistorique::dateExaminée(std::string_view ligne) {
+    std::uint32_t fins[6];
+    return dateExaminée(ligne, découper(ligne, fins), fins);
+}
+
+std::optional<Jour> LecteurHistorique::dateExaminée(std::string_view ligne, std::int32_t nombreDeChamps,
+                                                    const std::uint32_t (&fins)[6]) {
+    if (nombreDeChamps < 6 || fins[0] == 0) return std::nullopt;
+    return Jour::deClé(ligne.substr(0, fins[0]));
+}
+
+const char* LecteurHistorique::octets() const { return mémoire_.octets.data(); }
+
+const std::vector<LecteurHistorique::Ligne>& LecteurHistorique::lignes() const { return mémoire_.lignes; }
+
+void LecteurHistorique::couvrir(std::int64_t début, std::int64_t fin) {
+    début = std::max<std::int64_t>(début, 0);
+    fin = std::min(fin, longueur_);
+    if (début >= fin) return;
+    std::vector<char>& tampon = mémoire_.octets;
+    auto place = [&tampon](std::size_t taille) {
+        if (tampon.size() < taille) tampon.resize(std::max(taille, 2 * tampon.size()));
+    };
+    auto lire = [this](char* destination, std::int64_t de, std::int64_t à) {
+        const auto attendus = static_cast<std::size_t>(à - de);
+        if (fichier_->lire(destination, attendus, de) != attendus)
+            throw ErreurFichier("Le fichier " + chemin_.string() + " a changé pendant sa lecture.");
+    };
+    if (taille_ == 0) {
+        place(static_cast<std::size_t>(fin - début));
+        lire(tampon.data(), début, fin);
+        début_ = début;
+        taille_ = static_cast<std::size_t>(fin - début);
+        return;
+    }
+    // Each further read at least doubles, so walking a long way costs few reads.
+    if (début < début_) {
+        const std::int64_t de = std::max<std::int64_t>(0, std::min(début, début_ - agrandissement_));
+        const auto ajoutés = static_cast<std::size_t>(début_ - de);
+        place(taille_ + ajoutés);
+        std::memmove(tampon.data() + ajoutés, tampon.data(), taille_);
+        lire(tampon.data(), de, début_);
+        début_ = de;
+        taille_ += ajoutés;
+        agrandissement_ *= 2;
+    }
+    if (fin > finLue()) {
+        const std::int64_t à = std::min(longueur_, std::max(fin, finLue() + agrandissement_));
+        const auto ajoutés = static_cast<std::size_t>(à - finLue());
+        place(taille_ + ajoutés);
+        lire(tampon.data() + taille_, finLue(), à);
+        taille_ += ajoutés;
+        agrandissement_ *= 2;
+    }
+}
+
+std::int64_t LecteurHistorique::finDeLigne(std::int64_t position) {
+    std::int64_t depuis = position;
+    for (;;) {
+        couvrir(depuis, depuis + 1);
+        const std::int64_t lus = finLue();
+        if (depuis >= lus) return longueur_;
+        const char* base = octets() + (depuis - début_);
+        if (const void* lf = std::memchr(base, '\n', static_cast<std::size_t>(lus - depuis)))
+            return depuis + (static_cast<const char*>(lf) - base);
+        if (lus >= longueur_) return longueur_;
+        depuis = lus;
+    }
+}
+
+std::int64_t LecteurHistorique::débutDeLigne(std::int64_t position) {
+    std::int64_t jusque = position;
+    while (jusque > 0) {
+        couvrir(jusque - 1, jusque);
+        for (std::int64_t k = jusque - 1; k >= début_; --k)
+            if (octet(k) == '\n') return k + 1;
+        jusque = début_;
+    }
+    return 0;
+}
+
+std::int64_t LecteurHistorique::débutDeLigneSuivante(std::int64_t position) {
+    if (position == 0) return 0;
+    couvrir(position - 1, position);
+    if (octet(position - 1) == '\n') return position;
+    return finDeLigne(position) + 1;
+}
+
+std::string_view LecteurHistorique::contenu(std::int64_t début, std::int64_t fin) const {
+    std::string_view ligne(octets() + (début - début_), static_cast<std::size_t>(fin - début));
+    if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+    return ligne;
+}
+
+std::int64_t LecteurHistorique::débutDernièreLigneNonVide() {
+    couvrir(longueur_ - 1, longueur_);
+    // Past an unterminated last line, as if a line end followed it.
+    std::int64_t suivante = octet(longueur_ - 1) == '\n' ? longueur_ : longueur_ + 1;
+    while (suivante > 0) {
+        const std::int64_t début = débutDeLigne(suivante - 1);
+        if (!contenu(début, suivante - 1).empty()) return début;
+        suivante = début;
+    }
+    return -1;
+}
+
+void LecteurHistorique::lireLignes(std::int64_t début, Jour premier, Jour dernier) {
+    std::vector<Ligne>& lignes = mémoire_.lignes;
+    lignes.clear();
+    for (std::int64_t p = début; p < longueur_;) {
+        const std::int64_t f = finDeLigne(p);
+        const std::string_view texte = contenu(p, f);
+        Ligne& ligne = lignes.emplace_back(Ligne{p, static_cast<std::int32_t>(texte.size()), 0, {}, std::nullopt});
+        ligne.nombreDeChamps = découper(texte, ligne.finsDesChamps);
+        ligne.date = dateExaminée(texte, ligne.nombreDeChamps, ligne.finsDesChamps);
+        if (ligne.date && !(*ligne.date < premier) && *ligne.date > dernier) break;
+        p = f + 1;
+    }
+    numéroPremière_ = début == 0 ? 1 : 0;
+}
+
+std::optional<Jour> LecteurHistorique::premièreDate() {
+    if (longueur_ == 0) return std::nullopt;
+    couvrir(0, TailleLigne);
+    for (std::int64_t p = 0; p < longueur_;) {
+        const std::int64_t f = finDeLigne(p);
+        const std::string_view ligne = contenu(p, f);
+        if (!ligne.empty()) return Jour::deClé(premierChamp(ligne));
+        p = f + 1;
+    }
+    return Jour();
+}
+
+std::optional<Jour> LecteurHistorique::dernièreDate() {
+    if (longueur_ == 0) return std::nullopt;
+    couvrir(longueur_ - TailleLigne - 1, longueur_);
+    const std::int64_t début = débutDernièreLigneNonVide();
+    if (début < 0) return Jour();
+    return Jour::deClé(premierChamp(contenu(début, finDeLigne(début))));
+}
+
+bool LecteurHistorique::datéeDepuis(std::int64_t position, Jour premier) {
+    std::string morceau;
+    for (std::int64_t taille = 512;; taille *= 2) {
+        const std::int64_t de = std::max<std::int64_t>(position - 1, 0);
+        morceau.resize(static_cast<std::size_t>(std::min(taille, longueur_ - de)));
+        morceau.resize(fichier_->lire(morceau.data(), morceau.size(), de));
+        const bool jusquÀLaFin = de + static_cast<std::int64_t>(morceau.size()) >= longueur_;
+        std::string_view reste(morceau);
+        if (position > 0) {
+            const std::size_t lf = reste.find('\n');
+            if (lf == std::string_view::npos) {
+                if (jusquÀLaFin) return true;
+                continue;
+            }
+            reste.remove_prefix(lf + 1);
+        }
+        for (;;) {
+            const std::size_t lf = reste.find('\n');
+            if (lf == std::string_view::npos && !jusquÀLaFin) break;
+            std::string_view ligne = reste.substr(0, lf);
+            if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+            const auto date = dateExaminée(ligne);
+            if (date && !date->estZéro()) return !(*date < premier);
+            if (lf == std::string_view::npos) return true;
+            reste.remove_prefix(lf + 1);
+        }
+    }
+}
+
+std::int64_t LecteurHistorique::débutParDichotomie(Jour premier) {
+    // Every dated line before `bas` is dated before `premier`; the first one from `haut` on is not.
+    if (datéeDepuis(0, premier)) return 0;
+    std::int64_t bas = 0, haut = longueur_;
+    while (haut - bas > 1024) {
+        const std::int64_t milieu = bas + (haut - bas) / 2;
+        (datéeDepuis(milieu, premier) ? haut : bas) = milieu;
+    }
+    return bas;
+}
+
+bool LecteurHistorique::bienPlacé(std::int64_t début, Jour premier) {
+    constexpr int LignesAuPlus = 8;
+    bool avantLaFenêtre = false;
+    std::int64_t suivante = début;
+    for (int k = 0; k < LignesAuPlus && suivante > 0 && !avantLaFenêtre; ++k) {
+        const std::int64_t précédente = débutDeLigne(suivante - 1);
+        const auto date = dateExaminée(contenu(précédente, suivante - 1));
+        if (date && !date->estZéro()) {
+            if (!(*date < premier)) return false;
+            avantLaFenêtre = true;
+        }
+        suivante = précédente;
+    }
+    if (!avantLaFenêtre && suivante > 0) return false;
+    std::int64_t p = début;
+    for (int k = 0; k < LignesAuPlus && p < longueur_; ++k) {
+        const std::int64_t f = finDeLigne(p);
+        const auto date = dateExaminée(contenu(p, f));
+        if (date && !date->estZéro() && !(*date < premier)) return true;
+        p = f + 1;
+    }
+    return p >= longueur_;
+}
+
+void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
+    if (longueur_ == 0) return;
+    std::int64_t début = 0;
+    if (!premier.estZéro()) {
+        // The search on the keys gives distances from the end of the file: about two lines before the
+        // window's first date and three lines after its last.
+        Fichier fichier(chemin_.string());
+        const std::int64_t avant = fichier.TrouveSeek(premier.texte(), TailleLigne, true);
+        const std::int64_t après = fichier.TrouveSeek(dernier.texte(), TailleLigne, false);
+        const std::int64_t de = std::clamp<std::int64_t>(longueur_ - avant - 1, 0, longueur_);
+        const std::int64_t à = après <= 0 ? longueur_ : std::clamp<std::int64_t>(longueur_ - après - 1, de, longueur_);
+        couvrir(de - 1, à);
+        début = débutDeLigneSuivante(de);
+        if (!bienPlacé(début, premier)) {
+            // Lines of 50 bytes or more, or keys cut short, mislead that search: search again on whole lines.
+            taille_ = 0;
+            agrandissement_ = 256;
+            début = débutDeLigneSuivante(débutParDichotomie(premier));
+        }
+        // No line before the start may be one to load: go back to the last dated line before the window's
+        // first date (undated and malformed lines are skipped by the load anyway).
+        std::int64_t suivante = début;
+        while (suivante > 0) {
+            const std::int64_t précédente = débutDeLigne(suivante - 1);
+            const auto date = dateExaminée(contenu(précédente, suivante - 1));
+            if (date && !date->estZéro()) {
+                if (*date < premier) break;
+                début = précédente;
+            }
+            suivante = précédente;
+        }
+        if (suivante == 0) début = 0;
+    }
+    lireLignes(début, premier, dernier);
+}
+
+void LecteurHistorique::queue(std::int32_t n) {
+    if (longueur_ == 0) return;
+    const std::int64_t de = std::max<std::int64_t>(0, longueur_ - n - 1);
+    couvrir(de - 1, longueur_);
+    std::int64_t début = débutDeLigneSuivante(de);
+    bool uneLigne = false;
+    for (std::int64_t p = début; p < longueur_ && !uneLigne;) {
+        const std::int64_t f = finDeLigne(p);
+        uneLigne = !contenu(p, f).empty();
+        p = f + 1;
+    }
+    if (!uneLigne) {
+        const std::int64_t dernière = débutDernièreLigneNonVide();
+        if (dernière >= 0) début = dernière;
+    }
+    lireLignes(début);
+}
+
+}  // namespace vantorelle

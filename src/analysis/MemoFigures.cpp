@@ -1,0 +1,147 @@
+#include "analysis/MemoFigures.h"
+
+#include <bit>
+#include <cmath>
+#include <utility>
+
+#include "analysis/Catalogue.h"
+
+namespace vantorelle {
+
+/// What the figures read during the pass: plain copies of the prices, the one-candle tests taken once per
+/// candle from the collection, and the figures of earlier candles, and this candle's simpler ones, from the
+/// outcomes already computed.
+class BourseCollection::MemoFigures::Lecture {
+public:
+    Lecture(const BourseCollection& bc, const Bougies& b, const std::vector<std::uint64_t>& figures)
+        : bc_(bc), b_(b), figures_(figures), avecTendance_(bc.avecTendance()) {
+        tests_.resize(static_cast<std::size_t>(b.n) + 1);
+        for (std::int32_t i = 1; i <= b.n; ++i)
+            tests_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+                (bc.CorpsGrand(i) ? Grand : 0) | (bc.OmbreGrande(i) ? OmbreLongue : 0) |
+                (bc.CorpsPetit(i) ? Petit : 0) | (bc.TendanceValide(i, 1) ? Baisse : 0) |
+                (bc.TendanceValide(i, 2) ? Hausse : 0) | (bc.tendanceNonNulle(i) ? Tendance : 0));
+    }
+
+    std::int32_t Nombre() const { return b_.n; }
+    float O(std::int32_t j) const { return b_.O[j]; }
+    float H(std::int32_t j) const { return b_.H[j]; }
+    float L(std::int32_t j) const { return b_.L[j]; }
+    float C(std::int32_t j) const { return b_.C[j]; }
+
+    // The measures and position tests of the collection, on the plain copies.
+    float Corps(std::int32_t j) const { return std::fabs(C(j) - O(j)); }
+    float CorpsHaut(std::int32_t j) const { return C(j) >= O(j) ? C(j) : O(j); }
+    float CorpsBas(std::int32_t j) const { return C(j) >= O(j) ? O(j) : C(j); }
+    float Ombre(std::int32_t j) const { return H(j) - L(j); }
+    float Tête(std::int32_t j) const { return H(j) - CorpsHaut(j); }
+    float Queue(std::int32_t j) const { return CorpsBas(j) - L(j); }
+    bool CorpsAuDessus(std::int32_t i, std::int32_t j) const {
+        return O(i) > O(j) && O(i) > C(j) && C(i) > O(j) && C(i) > C(j);
+    }
+    bool CorpsAuDessous(std::int32_t i, std::int32_t j) const {
+        return O(i) < O(j) && O(i) < C(j) && C(i) < O(j) && C(i) < C(j);
+    }
+    bool OmbresAuDessus(std::int32_t i, std::int32_t j) const { return L(i) > H(j); }
+    bool OmbresAuDessous(std::int32_t i, std::int32_t j) const { return H(i) < L(j); }
+    bool OmbreInclue(std::int32_t i, std::int32_t j) const {
+        return L(j) <= L(i) && L(i) <= H(j) && L(j) <= H(i) && H(i) <= H(j);
+    }
+    bool CorpsInclus(std::int32_t i, std::int32_t j) const {
+        const float hautI = CorpsHaut(i), basI = CorpsBas(i), hautJ = CorpsHaut(j), basJ = CorpsBas(j);
+        return basJ <= hautI && hautI <= hautJ && basJ <= basI && basI <= hautJ;
+    }
+    bool OmbreEtCorpsInclus(std::int32_t i, std::int32_t j) const { return OmbreInclue(i, j) && CorpsInclus(i, j); }
+    bool TC(float a, float b, float r) const { return bc_.ToléranceCompare(a, b, r); }
+
+    bool CorpsPetit(std::int32_t j) const { return test(j, Petit); }
+    bool CorpsGrand(std::int32_t j) const { return test(j, Grand); }
+    bool OmbreGrande(std::int32_t j) const { return test(j, OmbreLongue); }
+    bool TendanceValide(std::int32_t i, std::int16_t t) const { return test(i, t == 1 ? Baisse : Hausse); }
+    bool AvecTendance() const { return avecTendance_; }
+    bool TendanceNonNulle(std::int32_t i) const { return test(i, Tendance); }
+    bool E(std::int32_t j, std::int32_t code) const {
+        return j >= 1 && (figures_[static_cast<std::size_t>(j)] >> rangDeFigure(code) & 1) != 0;
+    }
+    std::int32_t Trouve(std::int32_t i, std::int32_t code) const {
+        return premièreEnArrière(figures_, b_.n, i, code);
+    }
+
+private:
+    enum : std::uint8_t { Grand = 1, OmbreLongue = 2, Petit = 4, Baisse = 8, Hausse = 16, Tendance = 32 };
+    bool test(std::int32_t j, std::uint8_t quoi) const { return (tests_[static_cast<std::size_t>(j)] & quoi) != 0; }
+
+    const BourseCollection& bc_;
+    const Bougies& b_;
+    const std::vector<std::uint64_t>& figures_;
+    const bool avecTendance_;
+    std::vector<std::uint8_t> tests_;
+};
+
+std::int32_t BourseCollection::MemoFigures::premièreEnArrière(const std::vector<std::uint64_t>& figures,
+                                                              std::int32_t nombre, std::int32_t i,
+                                                              std::int32_t code) {
+    const int rang = rangDeFigure(code);
+    if (i < 11 || i > nombre || rang < 0) return 0;
+    for (std::int32_t j = i; j >= i - 10; --j)
+        if ((figures[static_cast<std::size_t>(j)] >> rang & 1) != 0) return j;
+    return 0;
+}
+
+bool BourseCollection::MemoFigures::Empreinte::pareille(const Fonction& f) const {
+    const auto& d = f.Data();
+    return d && !données.owner_before(d) && !d.owner_before(données) && version == d->version();
+}
+
+BourseCollection::MemoFigures::Empreinte BourseCollection::MemoFigures::empreinte(const Fonction& f) {
+    return {f.Data(), f.Data() ? f.Data()->version() : 0};
+}
+
+std::array<const Fonction*, 9> BourseCollection::MemoFigures::sériesLues(const BourseCollection& bc) {
+    return {&bc.Ouverture,   &bc.Maximum,     &bc.Minimum,      &bc.Clôture,     &bc.TailleCorps,
+            &bc.TailleOmbre, &bc.MoyenneCorps, &bc.MoyenneOmbre, &bc.Tendance};
+}
+
+bool BourseCollection::MemoFigures::àJour(const BourseCollection& bc) const {
+    if (!calculé_ || nombre_ != bc.Nombre || versionOptions_ != bc.Options.version()) return false;
+    const auto séries = sériesLues(bc);
+    for (std::size_t k = 0; k < séries.size(); ++k)
+        if (!séries_[k].pareille(*séries[k])) return false;
+    return true;
+}
+
+bool BourseCollection::MemoFigures::calculer(const BourseCollection& bc) {
+    calculé_ = false;
+    const Bougies b = bc.bougies();
+    // Candles without prices are read through the series, as each call reads them.
+    if (b.n != bc.Nombre) return false;
+    figures_.assign(static_cast<std::size_t>(b.n) + 1, 0);
+    const Lecture lecture(bc, b, figures_);
+    const Reconnaissance<Lecture> figures(lecture);
+    constexpr std::size_t dernier = ordreDesFigures.size() - 1;
+    for (std::int32_t i = 1; i <= b.n; ++i) {
+        std::uint64_t& bits = figures_[static_cast<std::size_t>(i)];
+        // From the last rank to the first, each figure written before the figures built on it read it.
+        [&]<std::size_t... R>(std::index_sequence<R...>) {
+            ((bits |= std::uint64_t{figures.template figure<ordreDesFigures[dernier - R]>(i)} << (dernier - R)), ...);
+        }(std::make_index_sequence<ordreDesFigures.size()>{});
+    }
+    const auto séries = sériesLues(bc);
+    for (std::size_t k = 0; k < séries.size(); ++k) séries_[k] = empreinte(*séries[k]);
+    versionOptions_ = bc.Options.version();
+    nombre_ = bc.Nombre;
+    calculé_ = true;
+    return true;
+}
+
+std::int32_t BourseCollection::MemoFigures::chandelier(std::int32_t i) const {
+    if (i < 1 || i > nombre_) return Catalogue::Aucune;
+    const std::uint64_t bits = figures_[static_cast<std::size_t>(i)];
+    return bits == 0 ? Catalogue::Aucune : ordreDesFigures[static_cast<std::size_t>(std::countr_zero(bits))];
+}
+
+std::int32_t BourseCollection::MemoFigures::trouve(std::int32_t i, std::int32_t code) const {
+    return premièreEnArrière(figures_, nombre_, i, code);
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,71 @@
+#include <cmath>
+#include <limits>
+#include <span>
+#include <variant>
+
+#include "analysis/BourseCollection.h"
+#include "analysis/Catalogue.h"
+
+namespace vantorelle {
+
+namespace {
+
+// A candle the trend series holds no value for (the series is not computed when the trend is off) has no
+// trend.
+double codeDeTendance(const Fonction& tendance, std::int32_t i) {
+    const std::span<const Valeur> valeurs = tendance.Data()->valeurs();
+    if (i < 1 || i > static_cast<std::int32_t>(valeurs.size())) return 0;
+    const Valeur& code = valeurs[static_cast<std::size_t>(i) - 1];
+    if (const std::int16_t* entier = std::get_if<std::int16_t>(&code.contenu())) return *entier;
+    return code.enDouble();
+}
+
+// Codes are compared as numbers: a value that is not a whole number matches no figure.
+std::int16_t poidsDuCode(const Valeur& code) {
+    if (const std::int32_t* entier = std::get_if<std::int32_t>(&code.contenu())) return Catalogue::poids(*entier);
+    const double v = code.enDouble();
+    if (v != std::floor(v) || v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max())
+        return 0;
+    return Catalogue::poids(static_cast<std::int32_t>(v));
+}
+
+}  // namespace
+
+bool BourseCollection::TendanceValide(std::int32_t i, std::int16_t tendance) const {
+    if (!avecTendance()) return true;
+    return codeDeTendance(Tendance, i) == tendance;
+}
+
+bool BourseCollection::ChandelierConfirmé(std::int32_t i) const {
+    if (i < 1 || i >= Nombre) return false;
+    const std::int32_t suivante = i + 1;
+    const auto haussière = [&] {
+        return prix(suivante).c > prix(i).c && CorpsGrand(suivante) && EstChandelier(suivante, 200);
+    };
+    const auto baissière = [&] {
+        return prix(suivante).c < prix(i).c && CorpsGrand(suivante) && EstChandelier(suivante, 100);
+    };
+    switch (TypeChandelier(i)) {
+        case 1:
+            return haussière();
+        case 2:
+            return baissière();
+        case 3: {
+            // A neutral figure announces the end of the trend it stands on, whether the trend option is on or
+            // not.
+            const double tendance = codeDeTendance(Tendance, i);
+            if (tendance == 2) return baissière();
+            if (tendance == 1) return haussière();
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+void BourseCollection::ChargePondération() {
+    for (std::int32_t i = 1; i <= Nombre; ++i) Pondération.Item(i, poidsDuCode(Chandeliers.Item(i)));
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,34 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace vantorelle {
+
+/// The statistics table of a generation: 6 rows (figures, close, volatility, volume, RSI, stochastic) by
+/// 10 columns (rise, fall, unchanged, rising trend, falling trend, neutral trend, >50, <50, >70, <30),
+/// indexed from 1. Counters are 32-bit, so a whole market never overflows them.
+class CompteursStat {
+public:
+    static constexpr int lignes = 6;
+    static constexpr int colonnes = 10;
+
+    enum Ligne { Chandelier = 1, Clôture, Volatilité, Volume, RSI, Stoch };
+    enum Colonne {
+        Hausse = 1, Baisse, Neutre, TendanceHausse, TendanceBaisse, TendanceNeutre,
+        Plus50, Moins50, Plus70, Moins30
+    };
+
+    /// The counter at row r, column c (both from 1).
+    std::int32_t operator()(int r, int c) const { return compteurs_[indice(r, c)]; }
+    /// Adds one to the counter at row r, column c.
+    void Ajouter(int r, int c) { ++compteurs_[indice(r, c)]; }
+    /// Sets every counter to 0 (`StatusInit`).
+    void Initialiser() { compteurs_.fill(0); }
+
+private:
+    static std::size_t indice(int r, int c);
+
+    std::array<std::int32_t, lignes * colonnes> compteurs_{};
+};
+
+}  // namespace vantorelle

@@ -1,0 +1,70 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "analysis/BourseCollection.h"
+#include "main/ParametresScan.h"
+#include "main/SuiviScan.h"
+#include "main/TableauDeBord.h"
+#include "main/Traduction.h"
+
+namespace vantorelle {
+
+class INI;
+
+/// The scan of a group: for every security, its candles over the dates asked (daily, weekly or monthly),
+/// the figures, weights and indicator cells, the user formulas, and one dashboard row per candle kept,
+/// counted in the statistics. One quote object serves every security, as in the main window.
+class Générateur {
+public:
+    /// The reference security, whose last quote dates the base.
+    static constexpr const char* codeRéférence = "FR0000130007";
+    static constexpr const char* nomRéférence = "Alcatel";
+
+    Générateur(const INI& ini, TableauDeBord& tableau, Traduction traduire);
+
+    /// Loads or drops the user formulas as the settings say (`ChargerFormules`): with "AvecFormules" at "1",
+    /// the program's "Formules.txt"; otherwise none. Throws ErreurFichier for a formula file it cannot load.
+    void ChargerFormules();
+    /// Loads the formulas of `fichier` whatever the settings say; the scans then evaluate them.
+    void ChargerFormules(const std::filesystem::path& fichier);
+    std::int32_t NombreFormules() const { return nombreFormules_; }
+
+    /// The day after the reference security's last quote, or `aujourdhui` when it has none. The reference
+    /// is loaded into the quote object that the scans reuse.
+    Jour DateDernierCours(Jour aujourdhui);
+
+    /// The generation (`Generer`): clears the dashboard and its statistics, scans every security of the
+    /// group, then sorts the dashboard, saves its securities as the group "Vantorelle" and writes the
+    /// summary. A stop asked after a security ends the loop there, and the closing steps still run. An
+    /// error ends the generation at once: the rows and counts gathered so far stay, nothing else is done.
+    void Générer(const ParamètresScan& paramètres, SuiviScan& suivi);
+
+    /// The scan of one security: adds its rows and statistics to the dashboard, telling `suivi` of each row.
+    void ScannerValeur(const ValeurGroupe& valeur, const ParamètresScan& paramètres, SuiviScan& suivi);
+
+    /// The look-back before the first date, in calendar days, for the period option `Période`.
+    static std::int64_t Recul(double période, PériodeBougie bougie);
+    /// The key of the first candle to scan for the start date.
+    static std::string CléDeDébut(Jour début, PériodeBougie bougie);
+
+private:
+    bool formulesActives() const;
+    void fermer(SuiviScan& suivi);
+    void compter(const Fonction& série, std::int32_t i, int ligne, const Fonction& tendance);
+    const std::string& nomTraduit(const std::string& nom);
+
+    const INI& ini_;
+    TableauDeBord& tableau_;
+    Traduction traduire_;
+    BourseCollection bc_;
+    std::shared_ptr<Fonction::ListeConstantes> constantesFormules_;
+    std::int32_t nombreFormules_ = 0;
+    bool formulesImposées_ = false;
+    std::map<std::string, std::string> nomsTraduits_;  // the figure names of the current generation
+};
+
+}  // namespace vantorelle

@@ -1,0 +1,7 @@
+#include "main/Produit.h"
+
+namespace vantorelle {
+
+std::string versionProgramme() { return VANTORELLE_VERSION; }
+
+}  // namespace vantorelle

@@ -1,0 +1,40 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "main/ParametresScan.h"
+#include "main/TableauDeBord.h"
+#include "main/Traduction.h"
+
+namespace vantorelle {
+
+class INI;
+
+/// The report of a dashboard as an HTML page: the headings of the period, dates and group, the options, the
+/// statistics as percentages of the rows, one table row per dashboard row with its signs drawn as the
+/// legend images, and the footer. The legend images are copied beside the page.
+class RapportHTML {
+public:
+    /// `site` is the main window's `Site` address.
+    RapportHTML(const INI& ini, Traduction traduire, std::string site);
+
+    /// Writes the report of `tableau`, filled by a scan with `paramètres`, to `fichier`. Returns false, with
+    /// nothing written, when no group is selected. A setting that does not convert ends it with an
+    /// ErreurConversion after the part written so far has been saved.
+    bool Écrire(const std::filesystem::path& fichier, const TableauDeBord& tableau,
+                const ParamètresScan& paramètres) const;
+
+    /// The names of the eleven legend images.
+    static const char* const imagesLégende[11];
+
+private:
+    std::string tr(const std::string& texte) const { return traduire_(sectionInterface, texte); }
+    std::string texteOptions(const ParamètresScan& paramètres) const;
+    void copierImages(const std::filesystem::path& dossierRapport) const;
+
+    const INI& ini_;
+    Traduction traduire_;
+    std::string site_;
+};
+
+}  // namespace vantorelle

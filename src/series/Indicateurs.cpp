@@ -1,0 +1,192 @@
+// The indicator operations of Fonction. Each reads the series once into a plain column and fills a new
+// series; arithmetic is in double except the steps done in single (see Arithmetique.h).
+#include <string>
+#include <vector>
+
+#include "series/Arithmetique.h"
+#include "series/Colonne.h"
+#include "series/Fonction.h"
+#include "series/MoyenneMobile.h"
+#include "store/Arrondi.h"
+
+namespace vantorelle {
+
+namespace {
+
+Fonction nommée(std::string nom) {
+    Fonction r;
+    r.Nom(std::move(nom));
+    return r;
+}
+
+std::string nomAvecPériode(const char* indicateur, std::int16_t n) { return indicateur + std::to_string(n); }
+
+/// Gives the result its values as `Allouer` with their number then one `Ajouter` each would, in one move.
+void remplir(Fonction& r, std::vector<Valeur> valeurs) { r.Data()->FromArray(std::move(valeurs)); }
+
+/// The room a new store reaches after n appends, each growing it to the written position + 100 when full.
+std::int32_t capacitéAprèsAjouts(std::int32_t n) {
+    std::int32_t capacité = 100;
+    while (capacité < n) capacité += 101;
+    return capacité;
+}
+
+/// The values of a new result, with room for n.
+std::vector<Valeur> valeursPour(std::int32_t n) {
+    std::vector<Valeur> valeurs;
+    valeurs.reserve(static_cast<std::size_t>(n));
+    return valeurs;
+}
+
+}  // namespace
+
+Fonction Fonction::RSI(std::int16_t n) const {
+    Fonction r;
+    const std::int32_t taille = Longueur();
+    if (taille <= n || n < 1) return r;
+    const Colonne x(*this);
+    const auto nMoinsUn = static_cast<std::int16_t>(n - 1);
+    auto valeurs = valeursPour(capacitéAprèsAjouts(taille));
+    float moyenneHausses = 0.0f;
+    float moyenneBaisses = 0.0f;
+    for (std::int32_t i = 1; i <= taille; ++i) {
+        double hausse = 0.0;
+        double baisse = 0.0;
+        if (i > 1) {
+            if (x[i] >= x[i - 1])
+                hausse = x[i] - x[i - 1];
+            else
+                baisse = x[i - 1] - x[i];
+        }
+        moyenneHausses = versSimple((produitSimple(moyenneHausses, nMoinsUn) + hausse) / n);
+        moyenneBaisses = versSimple((produitSimple(moyenneBaisses, nMoinsUn) + baisse) / n);
+        if (moyenneBaisses == 0.0f)
+            valeurs.emplace_back(0.0f);
+        else
+            valeurs.emplace_back(
+                Round2(100.0 - 100.0 / (1.0 + static_cast<double>(moyenneHausses) / moyenneBaisses)));
+    }
+    // Filled by appends alone, without a reservation: the store ends with the room those appends give it.
+    remplir(r, std::move(valeurs));
+    r.Allouer(capacitéAprèsAjouts(taille));
+    return r;
+}
+
+Fonction Fonction::ROC(std::int16_t n) const {
+    Fonction r = nommée(nomAvecPériode("ROC", n));
+    const std::int32_t taille = Longueur();
+    if (taille <= n || n < 1) return r;
+    const Colonne x(*this);
+    auto valeurs = valeursPour(taille);
+    for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(0.0f);
+    for (std::int32_t i = n + 1; i <= taille; ++i) {
+        if (x[i - n] == 0.0)
+            valeurs.emplace_back(100.0f);
+        else
+            valeurs.emplace_back(Round2(100.0 * x[i] / x[i - n]));
+    }
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+Fonction Fonction::Momentum(std::int16_t n) const {
+    Fonction r = nommée(nomAvecPériode("Momentum", n));
+    const std::int32_t taille = Longueur();
+    if (taille <= n || n < 1) return r;
+    const Colonne x(*this);
+    auto valeurs = valeursPour(taille);
+    for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(0.0f);
+    for (std::int32_t i = n + 1; i <= taille; ++i) valeurs.emplace_back(Round2(x[i] - x[i - n]));
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+Fonction Fonction::MMA(std::int16_t n) const {
+    Fonction r = nommée(nomAvecPériode("MMA", n));
+    const std::int32_t taille = Longueur();
+    if (taille <= n || n < 1) return r;
+    auto valeurs = valeursPour(taille);
+    for (float m : moyennesMobiles(Colonne(*this), n)) valeurs.emplace_back(m);
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+// When the series holds no more than n2 values the long average would be empty and reading it fails; the
+// result is then empty like that of a failed guard.
+Fonction Fonction::MACD(std::int16_t n1, std::int16_t n2) const {
+    Fonction r = nommée("MACD" + std::to_string(n1) + "-" + std::to_string(n2));
+    const std::int32_t taille = Longueur();
+    if (taille < 1 || n1 < 1 || n2 < n1 || taille <= n2) return r;
+    const Colonne x(*this);
+    const std::vector<float> courte = moyennesMobiles(x, n1);
+    const std::vector<float> longue = moyennesMobiles(x, n2);
+    auto valeurs = valeursPour(taille);
+    for (std::size_t i = 0; i < courte.size(); ++i)
+        valeurs.emplace_back(Round2(static_cast<double>(courte[i]) - longue[i]));
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+// A zero divisor (a rise from 0, or a fall to 0) gives 0: the change has no measure in percent.
+Fonction Fonction::Volatilité(std::int16_t n) const {
+    Fonction r = nommée(nomAvecPériode("Volatilité", n));
+    const std::int32_t taille = Longueur();
+    if (taille < 2 || n < 1) return r;
+    const Colonne x(*this);
+    auto valeurs = valeursPour(taille);
+    valeurs.emplace_back(0.0f);
+    for (std::int32_t i = 2; i <= taille; ++i) {
+        const bool hausse = x[i] > x[i - 1];
+        const double base = hausse ? x[i - 1] : x[i];
+        if (base == 0.0)
+            valeurs.emplace_back(0.0f);
+        else if (hausse)
+            valeurs.emplace_back(Round2(100.0 * (x[i] / x[i - 1] - 1.0)));
+        else
+            valeurs.emplace_back(0.0f - Round2(100.0 * (x[i - 1] / x[i] - 1.0)));  // 0 - r: unchanged gives +0
+    }
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+// Tendance(1) has a half period of 0 and so no short average: its result is empty like that of a failed
+// guard.
+Fonction Fonction::Tendance(std::int16_t n) const {
+    Fonction r = nommée(nomAvecPériode("Tendance", n));
+    const std::int32_t taille = Longueur();
+    if (taille <= n || n < 1) return r;
+    const auto demi = static_cast<std::int16_t>(arrondiPair(n / 2.0));
+    if (demi < 1) return r;
+    const Colonne x(*this);
+    const std::vector<float> longue = moyennesMobiles(x, n);
+    const std::vector<float> courte = moyennesMobiles(x, demi);
+    auto valeurs = valeursPour(taille);
+    for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(std::int16_t{0});
+    for (std::int32_t i = n + 1; i <= taille; ++i) {
+        const auto k = static_cast<std::size_t>(i) - 1;
+        const float longueI = longue[k], longuePréc = longue[k - 1];
+        const float courteI = courte[k], courtePréc = courte[k - 1];
+        std::int16_t code = 0;
+        if (longueI == 0.0f || longuePréc == 0.0f)
+            code = 0;
+        else if (longueI > longuePréc && courteI > courtePréc && courteI > longueI && x[i] > longueI)
+            code = 2;
+        else if (longueI < longuePréc && courteI < courtePréc && courteI < longueI && x[i] < longueI)
+            code = 1;
+        valeurs.emplace_back(code);
+    }
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+// The range must lie inside the series: 1 ≤ début ≤ fin ≤ Longueur.
+Fonction Fonction::Intervalle(std::int32_t début, std::int32_t fin) const {
+    Fonction r;
+    if (début < 1 || début > fin || fin > Longueur()) return r;
+    auto valeurs = valeursPour(fin - début + 1);
+    for (std::int32_t i = début; i <= fin; ++i) valeurs.emplace_back(Item(i));
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/BourseCollection.h"
+#include "store/Erreur.h"
+
+namespace vantorelle {
+namespace {
+
+struct Quotidienne {
+    const char* date;
+    float o, h, l, c;
+    std::int64_t volume;  // ten-thousandths
+};
+
+BourseCollection quotidiennes(std::initializer_list<Quotidienne> bougies) {
+    BourseCollection bourse;
+    bourse.Code = "FR0000000001";
+    bourse.Nom = "Alpha";
+    for (const Quotidienne& b : bougies) bourse.Ajouter(b.date, b.o, b.h, b.l, b.c, Monnaie{b.volume});
+    return bourse;
+}
+
+struct Période {
+    std::string clé;
+    float o, h, l, c;
+    std::int64_t volume;
+    friend bool operator==(const Période&, const Période&) = default;
+    friend std::ostream& operator<<(std::ostream& flux, const Période& p) {
+        return flux << p.clé << ' ' << p.o << ' ' << p.h << ' ' << p.l << ' ' << p.c << ' ' << p.volume;
+    }
+};
+
+std::vector<Période> périodesDe(const BourseCollection& bourse) {
+    std::vector<Période> périodes;
+    for (std::int32_t i = 1; i <= bourse.Nombre; ++i)
+        périodes.push_back({bourse.Date.Item(i).texte(), bourse.Ouverture.Item(i).enSimple(),
+                            bourse.Maximum.Item(i).enSimple(), bourse.Minimum.Item(i).enSimple(),
+                            bourse.Clôture.Item(i).enSimple(),
+                            std::get<Monnaie>(bourse.Volume.Item(i).contenu()).dixMillièmes});
+    return périodes;
+}
+
+TEST(CleSemaineTest, AutourDesNouvellesAnnées) {
+    struct Cas {
+        const char* date;
+        const char* clé;
+    };
+    // Weeks run from Sunday; week 1 holds 1 January, so the days before the first Sunday make a week.
+    const Cas cas[] = {
+        {"19991231", "199953"}, {"20000101", "200001"}, {"20000102", "200002"}, {"20001231", "200054"},
+        {"20041231", "200453"}, {"20050101", "200501"}, {"20050102", "200502"}, {"20051231", "200553"},
+        {"20101231", "201053"}, {"20110101", "201101"}, {"20110102", "201102"}, {"20111231", "201153"},
+        {"20120101", "201201"}, {"20120107", "201201"}, {"20120108", "201202"}, {"20121231", "201253"},
+        {"20271231", "202753"}, {"20280101", "202801"}, {"20280102", "202802"}, {"20281230", "202853"},
+        {"20281231", "202854"}, {"20240615", "202424"},
+        // An impossible date is the zero date, Saturday 30 December 1899.
+        {"20240230", "189952"},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(BourseCollection::CleSemaine(c.date), c.clé) << c.date;
+}
+
+TEST(ConversionTest, UneSemaineDeCinqJours) {
+    const BourseCollection jours = quotidiennes({{"20240108", 10, 11, 9, 10.5f, 1000000},
+                                                 {"20240109", 10.5f, 12, 10, 11, 2000000},
+                                                 {"20240110", 11, 11.5f, 8.5f, 9, 3000000},
+                                                 {"20240111", 9, 10, 8.75f, 9.5f, 4000000},
+                                                 {"20240112", 9.5f, 10.25f, 9, 10, 5000000}});
+    const BourseCollection semaines = jours.ConvertirEnSemaines();
+    EXPECT_EQ(périodesDe(semaines), (std::vector<Période>{{"202402", 10, 12, 8.5f, 10, 15000000}}));
+    EXPECT_EQ(semaines.Code, "FR0000000001");
+    EXPECT_EQ(semaines.Nom, "Alpha");
+    EXPECT_EQ(jours.Nombre, 5) << "the daily object is left as it was";
+}
+
+TEST(ConversionTest, LeNouvelAnCoupeLaSemaine) {
+    const BourseCollection jours = quotidiennes({{"20081229", 10, 11, 9, 10, 10000},
+                                                 {"20081230", 10, 12, 9, 11, 10000},
+                                                 {"20090102", 11, 13, 10, 12, 10000},
+                                                 {"20090105", 12, 14, 11, 13, 10000}});
+    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()),
+              (std::vector<Période>{{"200853", 10, 12, 9, 11, 20000},
+                                    {"200901", 11, 13, 10, 12, 10000},
+                                    {"200902", 12, 14, 11, 13, 10000}}));
+    EXPECT_EQ(périodesDe(jours.ConvertirEnMois()),
+              (std::vector<Période>{{"200812", 10, 12, 9, 11, 20000}, {"200901", 11, 14, 10, 13, 20000}}));
+}
+
+TEST(ConversionTest, UneSeuleBougie) {
+    const BourseCollection jours = quotidiennes({{"20240315", 10, 11, 9, 10.5f, 12345}});
+    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()), (std::vector<Période>{{"202411", 10, 11, 9, 10.5f, 10000}}));
+    EXPECT_EQ(périodesDe(jours.ConvertirEnMois()), (std::vector<Période>{{"202403", 10, 11, 9, 10.5f, 12345}}));
+    const BourseCollection vide = quotidiennes({});
+    EXPECT_EQ(vide.ConvertirEnSemaines().Nombre, 0);
+    EXPECT_EQ(vide.ConvertirEnMois().Code, "FR0000000001");
+}
+
+TEST(ConversionTest, UneCléQuiNeCroîtPasRejointLaPériode) {
+    // Out of order, the second day belongs to an earlier week: it joins the current one, whose key is then
+    // the key of its last day.
+    const BourseCollection jours = quotidiennes({{"20240108", 10, 11, 9, 10, 10000},
+                                                 {"20240103", 10, 12, 8, 11, 10000},
+                                                 {"20240115", 11, 13, 10, 12, 10000}});
+    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()),
+              (std::vector<Période>{{"202401", 10, 12, 8, 11, 20000}, {"202403", 11, 13, 10, 12, 10000}}));
+}
+
+TEST(ConversionTest, VolumesDeLaSemaineEnNombresEntiers) {
+    // The weekly volume is a whole number at each step (halves to even); the monthly one is exact.
+    const BourseCollection jours =
+        quotidiennes({{"20240108", 1, 1, 1, 1, 15000}, {"20240109", 1, 1, 1, 1, 25000}});
+    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines())[0].volume, 40000);
+    EXPECT_EQ(périodesDe(jours.ConvertirEnMois())[0].volume, 40000);
+    const BourseCollection autres = quotidiennes({{"20240108", 1, 1, 1, 1, 25000}, {"20240109", 1, 1, 1, 1, 1}});
+    EXPECT_EQ(périodesDe(autres.ConvertirEnSemaines())[0].volume, 20000);
+    EXPECT_EQ(périodesDe(autres.ConvertirEnMois())[0].volume, 25001);
+}
+
+TEST(ConversionTest, UneSemaineAuDelàDeDeuxMilliards) {
+    constexpr std::int64_t UnMilliard = 1'000'000'000LL * 10000;
+    const BourseCollection jours = quotidiennes({{"20240108", 1, 1, 1, 1, UnMilliard},
+                                                 {"20240109", 1, 1, 1, 1, UnMilliard},
+                                                 {"20240110", 1, 1, 1, 1, UnMilliard}});
+    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines())[0].volume, 3 * UnMilliard);
+}
+
+TEST(ConversionTest, OptionsParDéfautEtSériesDérivées) {
+    BourseCollection jours;
+    for (Jour j = Jour::de(2023, 1, 2); j < Jour::de(2024, 1, 1); j = j.plus(1)) {
+        const float prix = 10.0f + static_cast<float>(j.quantième() % 17);
+        jours.Ajouter(j.texte(), prix, prix + 1, prix - 1, prix + 0.5f, Monnaie{10000});
+    }
+    jours.Options.Item(OptionsAnalyse::Tolérance, "0,5");
+    jours.Options.Item(OptionsAnalyse::Période, "3");
+    jours.Options.Item(OptionsAnalyse::AvecTendance, "0");
+    const BourseCollection semaines = jours.ConvertirEnSemaines();
+    EXPECT_EQ(semaines.Nombre, 53);
+    EXPECT_EQ(semaines.Options.enDouble(OptionsAnalyse::Tolérance), 0.0625);
+    EXPECT_EQ(semaines.Options.enEntier(OptionsAnalyse::Période), 14);
+    EXPECT_EQ(semaines.TailleCorps.Longueur(), 53);
+    EXPECT_EQ(semaines.MoyenneOmbre.Longueur(), 53);
+    EXPECT_EQ(semaines.Tendance.Longueur(), 53) << "computed with the default options";
+    EXPECT_EQ(semaines.Chandeliers.Longueur(), 0);
+    const BourseCollection mois = jours.ConvertirEnMois();
+    EXPECT_EQ(mois.Nombre, 12);
+    EXPECT_EQ(mois.Tendance.Longueur(), 0) << "12 months are no more than Période";
+}
+
+}  // namespace
+}  // namespace vantorelle

@@ -1,0 +1,59 @@
+#pragma once
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace vantorelle::test {
+
+/// A fresh folder under the system's temporary folder, removed with its content at the end of the test.
+class DossierTemporaire {
+public:
+    DossierTemporaire() {
+        std::string modèle = (std::filesystem::temp_directory_path() / "vantorelle-store-XXXXXX").string();
+        chemin_ = ::mkdtemp(modèle.data());
+    }
+    ~DossierTemporaire() {
+        std::error_code ignorée;
+        std::filesystem::remove_all(chemin_, ignorée);
+    }
+    DossierTemporaire(const DossierTemporaire&) = delete;
+    DossierTemporaire& operator=(const DossierTemporaire&) = delete;
+
+    /// The path of a file of the folder, as a string.
+    std::string fichier(std::string_view nom) const { return (chemin_ / nom).string(); }
+
+    /// Creates the file with exactly these bytes and returns its path.
+    std::string écrire(std::string_view nom, std::string_view octets) const {
+        const std::string chemin = fichier(nom);
+        std::ofstream(chemin, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
+        return chemin;
+    }
+
+    const std::filesystem::path& chemin() const { return chemin_; }
+
+private:
+    std::filesystem::path chemin_;
+};
+
+/// The bytes of a file.
+inline std::string lireOctets(const std::string& chemin) {
+    std::ifstream flux(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
+}
+
+/// The message of the exception of type E that `action` throws, or a note that it threw none.
+template <class E, class Action>
+std::string messageDErreur(Action action) {
+    try {
+        action();
+    } catch (const E& erreur) {
+        return erreur.what();
+    }
+    return "(aucune erreur)";
+}
+
+}  // namespace vantorelle::test
