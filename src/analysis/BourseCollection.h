@@ -237,7 +237,7 @@ private:
         std::uint64_t version = 0;
         bool de(const Fonction& f) const {
             const auto& d = f.Data();
-            return d && version == d->version() && données.lock().get() == d.get() || (données.expired() && version == d->version());
+            return d && version == d->version() && !données.owner_before(d) && !d.owner_before(données);
         }
     };
     static Empreinte empreinte(const Fonction& f) { return {f.Data(), f.Data() ? f.Data()->version() : 0}; }
@@ -307,8 +307,8 @@ public:
 private:
     class LectureDirecte;  // the figures reading the collection at every call (Reconnaissance.cpp)
     class MemoFigures;     // MemoFigures.h
-    /// The trend series holds a value other than 0 at candle i (read directly, whatever `AvecTendance`).
-    bool tendanceNonNulle(std::int32_t i) const;
+    /// The value i of the trend series, read directly whatever `AvecTendance`; 0 where it holds none.
+    double tendanceLue(std::int32_t i) const;
     /// The memo, up to date with the collection; nullptr when it is off or cannot be computed.
     const MemoFigures* mémo() const;
     mutable std::shared_ptr<MemoFigures> mémo_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <chrono>
 #include <compare>
 #include <cstdint>
@@ -26,6 +27,11 @@ public:
     /// digits and a '+' allowed); the zero date when they are not numbers or form no date.
     static constexpr Jour deClé(std::string_view clé) {
         if (clé.size() < 8) return Jour();
+        if (std::all_of(clé.begin(), clé.begin() + 8, estChiffre)) {  // the usual key, read at once
+            int aaaammjj = 0;
+            for (std::size_t k = 0; k < 8; ++k) aaaammjj = aaaammjj * 10 + (clé[k] - '0');
+            return de(aaaammjj / 10000, aaaammjj / 100 % 100, aaaammjj % 100);
+        }
         return de(nombre(clé.substr(0, 4)), nombre(clé.substr(4, 2)), nombre(clé.substr(6, 2)));
     }
 
@@ -104,6 +110,8 @@ public:
     friend constexpr auto operator<=>(Jour, Jour) = default;
 
 private:
+    static constexpr bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
     // A small number written in decimal, or -1.
     static constexpr int nombre(std::string_view texte) {
         while (!texte.empty() && texte.front() == ' ') texte.remove_prefix(1);
@@ -112,7 +120,7 @@ private:
         if (texte.empty()) return -1;
         int n = 0;
         for (char c : texte) {
-            if (c < '0' || c > '9') return -1;
+            if (!estChiffre(c)) return -1;
             n = n * 10 + (c - '0');
         }
         return n;

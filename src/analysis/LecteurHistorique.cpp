@@ -111,7 +111,7 @@ void LecteurHistorique::couvrir(std::int64_t début, std::int64_t fin) {
 std::int64_t LecteurHistorique::finDeLigne(std::int64_t position) {
     std::int64_t depuis = position;
     for (;;) {
-        couvrir(depuis, depuis + 1);
+        if (depuis < début_ || depuis >= finLue()) couvrir(depuis, depuis + 1);
         const std::int64_t lus = finLue();
         if (depuis >= lus) return longueur_;
         const char* base = octets() + (depuis - début_);

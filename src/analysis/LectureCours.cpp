@@ -56,26 +56,27 @@ bool découper(std::string_view texte, NombreDécimal& nombre) {
 // the text is of another shape or has too many digits, for the general reader.
 bool lirePrixCourant(std::string_view texte, float& prix) {
     static constexpr float Puissances[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    std::size_t k = texte.size() > 0 && texte[0] == '-' ? 1 : 0;
-    const bool négatif = k == 1;
-    std::uint32_t chiffres = 0;
-    int décimales = -1;
-    bool unChiffre = false;
-    for (; k < texte.size(); ++k) {
-        const char c = texte[k];
-        if (chiffre(c)) {
-            chiffres = chiffres * 10 + static_cast<std::uint32_t>(c - '0');
-            if (chiffres > (1u << 24)) return false;
-            unChiffre = true;
-            if (décimales >= 0) ++décimales;
-        } else if ((c == ',' || c == '.') && décimales < 0) {
-            décimales = 0;
+    const char* c = texte.data();
+    const char* const fin = c + texte.size();
+    const bool négatif = c != fin && *c == '-';
+    c += négatif ? 1 : 0;
+    const char* séparateur = nullptr;
+    std::uint64_t chiffres = 0;
+    int nombreDeChiffres = 0;
+    for (; c != fin; ++c) {
+        const auto valeur = static_cast<unsigned>(*c - '0');
+        if (valeur <= 9) {
+            chiffres = chiffres * 10 + valeur;
+            ++nombreDeChiffres;
+        } else if ((*c == ',' || *c == '.') && !séparateur) {
+            séparateur = c;
         } else {
             return false;
         }
     }
-    if (!unChiffre || décimales > 10) return false;
-    const float valeur = static_cast<float>(chiffres) / Puissances[std::max(décimales, 0)];
+    const long décimales = séparateur ? fin - séparateur - 1 : 0;
+    if (nombreDeChiffres == 0 || nombreDeChiffres > 18 || chiffres > (1u << 24) || décimales > 10) return false;
+    const float valeur = static_cast<float>(chiffres) / Puissances[décimales];
     prix = négatif ? -valeur : valeur;
     return true;
 }
@@ -111,8 +112,16 @@ LectureCours lireVolume(std::string_view champ, Monnaie& volume) {
         volume = Monnaie{};
         return LectureCours::Valide;
     }
+    const std::string_view texte = sansEspaces(champ);
+    // The usual volume, a whole number of up to 14 digits, needs no rounding and cannot overflow.
+    if (!texte.empty() && texte.size() <= 14 && std::all_of(texte.begin(), texte.end(), chiffre)) {
+        std::int64_t entier = 0;
+        for (char c : texte) entier = entier * 10 + (c - '0');
+        volume = Monnaie{entier * 10000};
+        return LectureCours::Valide;
+    }
     NombreDécimal nombre;
-    if (!découper(sansEspaces(champ), nombre)) return LectureCours::PasUnNombre;
+    if (!découper(texte, nombre)) return LectureCours::PasUnNombre;
 
     // Digits [0, fin) of the number make whole ten-thousandths, the currency's unit; the next one rounds.
     const std::size_t total = nombre.chiffresAvant.size() + nombre.chiffresAprès.size();

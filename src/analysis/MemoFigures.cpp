@@ -8,19 +8,29 @@
 
 namespace vantorelle {
 
-/// What the figures read during the pass: plain copies of the prices, the one-candle tests taken once per
-/// candle from the collection, and the figures of earlier candles, and this candle's simpler ones, from the
-/// outcomes already computed.
+/// What the figures read during the pass: plain copies of the prices, the sizes and the options, the size
+/// and trend tests taken once per candle, and the figures of earlier candles, and this candle's simpler ones,
+/// from the outcomes already computed. Every test here is the collection's own, on the copies.
 class BourseCollection::MemoFigures::Lecture {
 public:
     Lecture(const BourseCollection& bc, const Bougies& b, const std::vector<std::uint64_t>& figures)
-        : bc_(bc), b_(b), figures_(figures), avecTendance_(bc.avecTendance()) {
+        : b_(b), figures_(figures), avecTendance_(bc.avecTendance()), tolérance_(bc.tolérance()) {
+        const Série tailleCorps = bc.tailleCorps(), moyenneCorps = bc.moyenneCorps();
+        const Série tailleOmbre = bc.tailleOmbre(), moyenneOmbre = bc.moyenneOmbre();
+        const auto marubozu = static_cast<float>(bc.tailleMarubozu());
+        // Above `TailleMarubozu` times its average, where the average exists.
+        const auto grande = [marubozu](const Série& taille, const Série& moyenne, std::int32_t i) {
+            return i <= taille.longueur && i <= moyenne.longueur && taille.v[i] > marubozu * moyenne.v[i];
+        };
         tests_.resize(static_cast<std::size_t>(b.n) + 1);
-        for (std::int32_t i = 1; i <= b.n; ++i)
+        for (std::int32_t i = 1; i <= b.n; ++i) {
+            const double tendance = bc.tendanceLue(i);
             tests_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
-                (bc.CorpsGrand(i) ? Grand : 0) | (bc.OmbreGrande(i) ? OmbreLongue : 0) |
-                (bc.CorpsPetit(i) ? Petit : 0) | (bc.TendanceValide(i, 1) ? Baisse : 0) |
-                (bc.TendanceValide(i, 2) ? Hausse : 0) | (bc.tendanceNonNulle(i) ? Tendance : 0));
+                (grande(tailleCorps, moyenneCorps, i) ? Grand : 0) |
+                (grande(tailleOmbre, moyenneOmbre, i) ? OmbreLongue : 0) |
+                (!avecTendance_ || tendance == 1 ? Baisse : 0) | (!avecTendance_ || tendance == 2 ? Hausse : 0) |
+                (tendance != 0 ? Tendance : 0));
+        }
     }
 
     std::int32_t Nombre() const { return b_.n; }
@@ -29,7 +39,7 @@ public:
     float L(std::int32_t j) const { return b_.L[j]; }
     float C(std::int32_t j) const { return b_.C[j]; }
 
-    // The measures and position tests of the collection, on the plain copies.
+    // The measures, position tests and tolerance tests of the collection, on the plain copies.
     float Corps(std::int32_t j) const { return std::fabs(C(j) - O(j)); }
     float CorpsHaut(std::int32_t j) const { return C(j) >= O(j) ? C(j) : O(j); }
     float CorpsBas(std::int32_t j) const { return C(j) >= O(j) ? O(j) : C(j); }
@@ -52,9 +62,13 @@ public:
         return basJ <= hautI && hautI <= hautJ && basJ <= basI && basI <= hautJ;
     }
     bool OmbreEtCorpsInclus(std::int32_t i, std::int32_t j) const { return OmbreInclue(i, j) && CorpsInclus(i, j); }
-    bool TC(float a, float b, float r) const { return bc_.ToléranceCompare(a, b, r); }
+    bool TC(float a, float b, float r) const {
+        return r > 0 && static_cast<double>(std::fabs(a - b) / r) <= tolérance_;
+    }
+    bool CorpsPetit(std::int32_t j) const {
+        return !CorpsGrand(j) && Ombre(j) > 0 && static_cast<double>(Corps(j) / Ombre(j)) >= 4 * tolérance_;
+    }
 
-    bool CorpsPetit(std::int32_t j) const { return test(j, Petit); }
     bool CorpsGrand(std::int32_t j) const { return test(j, Grand); }
     bool OmbreGrande(std::int32_t j) const { return test(j, OmbreLongue); }
     bool TendanceValide(std::int32_t i, std::int16_t t) const { return test(i, t == 1 ? Baisse : Hausse); }
@@ -68,13 +82,13 @@ public:
     }
 
 private:
-    enum : std::uint8_t { Grand = 1, OmbreLongue = 2, Petit = 4, Baisse = 8, Hausse = 16, Tendance = 32 };
+    enum : std::uint8_t { Grand = 1, OmbreLongue = 2, Baisse = 4, Hausse = 8, Tendance = 16 };
     bool test(std::int32_t j, std::uint8_t quoi) const { return (tests_[static_cast<std::size_t>(j)] & quoi) != 0; }
 
-    const BourseCollection& bc_;
     const Bougies& b_;
     const std::vector<std::uint64_t>& figures_;
     const bool avecTendance_;
+    const double tolérance_;
     std::vector<std::uint8_t> tests_;
 };
 

@@ -1,4 +1,5 @@
 #include <cstddef>
+#include <span>
 
 #include "analysis/BourseCollection.h"
 #include "analysis/Catalogue.h"
@@ -36,7 +37,7 @@ public:
     bool TC(float a, float b, float r) const { return bc_.ToléranceCompare(a, b, r); }
     bool TendanceValide(std::int32_t i, std::int16_t t) const { return bc_.TendanceValide(i, t); }
     bool AvecTendance() const { return bc_.avecTendance(); }
-    bool TendanceNonNulle(std::int32_t i) const { return bc_.tendanceNonNulle(i); }
+    bool TendanceNonNulle(std::int32_t i) const { return bc_.tendanceLue(i) != 0; }
     bool E(std::int32_t j, std::int32_t code) const { return bc_.EstChandelier(j, code); }
     std::int32_t Trouve(std::int32_t i, std::int32_t code) const { return bc_.TrouveChandelier(i, code); }
 
@@ -44,10 +45,13 @@ private:
     const BourseCollection& bc_;
 };
 
-bool BourseCollection::tendanceNonNulle(std::int32_t i) const {
+double BourseCollection::tendanceLue(std::int32_t i) const {
     // Where the trend was not computed the candle has no trend.
-    if (i < 1 || i > Tendance.Longueur()) return false;
-    return Tendance.Item(i).enDouble() != 0;
+    const std::span<const Valeur> valeurs = Tendance.Data()->valeurs();
+    if (i < 1 || i > static_cast<std::int32_t>(valeurs.size())) return 0;
+    const Valeur& code = valeurs[static_cast<std::size_t>(i) - 1];
+    if (const std::int16_t* entier = std::get_if<std::int16_t>(&code.contenu())) return *entier;
+    return code.enDouble();
 }
 
 const BourseCollection::MemoFigures* BourseCollection::mémo() const {

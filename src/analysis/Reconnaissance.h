@@ -175,9 +175,9 @@ private:
 
     bool troisCorbeauxNoirs(std::int32_t i) const {
         const std::int32_t j = i - 1, h = i - 2;
-        if (i < 3 || !T2(i)) return false;
+        if (i < 3 || !s_.E(i, 100) || !s_.E(j, 100) || !s_.E(h, 100) || !T2(i)) return false;
         for (std::int32_t m : {h, j, i})
-            if (!ombrePositive(m) || !s_.E(m, 100) || !nul(s_.Queue(m), s_.Ombre(m))) return false;
+            if (!ombrePositive(m) || !nul(s_.Queue(m), s_.Ombre(m))) return false;
         return s_.CorpsBas(i) < s_.CorpsBas(j) && s_.CorpsBas(j) < s_.CorpsBas(h) &&
                Entre(s_.CorpsHaut(j), s_.CorpsBas(h), s_.CorpsHaut(h)) &&
                Entre(s_.CorpsHaut(i), s_.CorpsBas(j), s_.CorpsHaut(j));
@@ -185,9 +185,9 @@ private:
 
     bool troisSoldatsBlancs(std::int32_t i) const {
         const std::int32_t j = i - 1, h = i - 2;
-        if (i < 3) return false;
+        if (i < 3 || !s_.E(i, 200) || !s_.E(j, 200) || !s_.E(h, 200)) return false;
         for (std::int32_t m : {h, j, i})
-            if (!ombrePositive(m) || !s_.E(m, 200) || !nul(s_.Tête(m), s_.Ombre(m))) return false;
+            if (!ombrePositive(m) || !nul(s_.Tête(m), s_.Ombre(m))) return false;
         return s_.CorpsHaut(i) > s_.CorpsHaut(j) && s_.CorpsHaut(j) > s_.CorpsHaut(h) &&
                Entre(s_.CorpsBas(j), s_.CorpsBas(h), s_.CorpsHaut(h)) &&
                Entre(s_.CorpsBas(i), s_.CorpsBas(j), s_.CorpsHaut(j));
@@ -197,8 +197,8 @@ private:
     /// (215).
     bool lignesCôteÀCôte(std::int32_t i, bool ascendant) const {
         const std::int32_t j = i - 1, h = i - 2;
-        if (i < 3 || !(ascendant ? T2(i) : T1(i))) return false;
-        if (!s_.E(h, ascendant ? 200 : 100) || !s_.E(j, 200) || !s_.E(i, 200)) return false;
+        if (i < 3 || !s_.E(i, 200) || !s_.E(j, 200) || !s_.E(h, ascendant ? 200 : 100)) return false;
+        if (!(ascendant ? T2(i) : T1(i))) return false;
         const bool gap = ascendant ? s_.CorpsAuDessus(j, h) && s_.CorpsBas(i) > s_.CorpsHaut(h)
                                    : s_.CorpsAuDessous(j, h) && s_.CorpsHaut(i) < s_.CorpsBas(h);
         return gap && s_.TC(s_.O(i), s_.O(j), s_.Ombre(i)) && corpsÉgauxEtPetits(i);
@@ -251,9 +251,9 @@ private:
     }
 
     bool sommetEnTours(std::int32_t i) const {
-        if (i < 10 || !T2(i)) return false;
+        if (i < 10 || !T2(i) || !s_.E(i, 101)) return false;
         const std::int32_t k = s_.Trouve(i - 1, 201);
-        if (!(i - 10 < k && k < i - 3) || !s_.E(i, 101) || !s_.E(k, 201)) return false;
+        if (!(i - 10 < k && k < i - 3) || !s_.E(k, 201)) return false;
         if (!Entre(s_.CorpsHaut(i), s_.H(k) - s_.Ombre(k) / 2, s_.H(k))) return false;
         const float plancher = Maxi(s_.CorpsBas(i), s_.CorpsBas(k));
         for (std::int32_t m = k + 1; m < i; ++m)
@@ -262,9 +262,9 @@ private:
     }
 
     bool creuxEnTours(std::int32_t i) const {
-        if (i < 10 || !T1(i)) return false;
+        if (i < 10 || !T1(i) || !s_.E(i, 201)) return false;
         const std::int32_t k = s_.Trouve(i - 1, 101);
-        if (!(i - 10 < k && k < i - 3) || !s_.E(i, 201) || !s_.E(k, 101)) return false;
+        if (!(i - 10 < k && k < i - 3) || !s_.E(k, 101)) return false;
         if (!Entre(s_.CorpsBas(i), s_.L(k), s_.L(k) + s_.Ombre(k) / 2)) return false;
         const float plafond = Mini(s_.CorpsHaut(i), s_.CorpsHaut(k));
         for (std::int32_t m = k + 1; m < i; ++m)
@@ -277,8 +277,9 @@ private:
         std::int32_t précédente = 0, nombre = 0;
         bool accordées = true;
         for (std::int32_t m = i - 4; m <= i; ++m) {
+            if (!s_.OmbreGrande(m) || s_.CorpsGrand(m)) continue;
             const float ombre = s_.Ombre(m);
-            if (!(ombre > 0) || s_.CorpsGrand(m) || !s_.OmbreGrande(m)) continue;
+            if (!(ombre > 0)) continue;
             // The close in the middle half of the range.
             if (!Entre(s_.C(m), s_.L(m) + ombre / 4, s_.L(m) + 3 * ombre / 4)) continue;
             if (précédente != 0)

@@ -1,6 +1,5 @@
 #include <cmath>
 #include <limits>
-#include <span>
 #include <variant>
 
 #include "analysis/BourseCollection.h"
@@ -9,16 +8,6 @@
 namespace vantorelle {
 
 namespace {
-
-// A candle the trend series holds no value for (the series is not computed when the trend is off) has no
-// trend.
-double codeDeTendance(const Fonction& tendance, std::int32_t i) {
-    const std::span<const Valeur> valeurs = tendance.Data()->valeurs();
-    if (i < 1 || i > static_cast<std::int32_t>(valeurs.size())) return 0;
-    const Valeur& code = valeurs[static_cast<std::size_t>(i) - 1];
-    if (const std::int16_t* entier = std::get_if<std::int16_t>(&code.contenu())) return *entier;
-    return code.enDouble();
-}
 
 // Codes are compared as numbers: a value that is not a whole number matches no figure.
 std::int16_t poidsDuCode(const Valeur& code) {
@@ -34,7 +23,7 @@ std::int16_t poidsDuCode(const Valeur& code) {
 
 bool BourseCollection::TendanceValide(std::int32_t i, std::int16_t tendance) const {
     if (!avecTendance()) return true;
-    return codeDeTendance(Tendance, i) == tendance;
+    return tendanceLue(i) == tendance;
 }
 
 bool BourseCollection::ChandelierConfirmé(std::int32_t i) const {
@@ -54,7 +43,7 @@ bool BourseCollection::ChandelierConfirmé(std::int32_t i) const {
         case 3: {
             // A neutral figure announces the end of the trend it stands on, whether the trend option is on or
             // not.
-            const double tendance = codeDeTendance(Tendance, i);
+            const double tendance = tendanceLue(i);
             if (tendance == 2) return baissière();
             if (tendance == 1) return haussière();
             return false;

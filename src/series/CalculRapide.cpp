@@ -15,6 +15,9 @@ namespace {
 struct Lecture {
     const ValeurCase* valeurs = nullptr;
     const CaseLue::État* états = nullptr;
+    const std::int32_t* àPart = nullptr;  // at p: how many of values 1 to p are not `Lisible`
+
+    bool toutesLisibles(std::int32_t de, std::int32_t à) const { return àPart[à] == àPart[de - 1]; }
 };
 
 /// The readings of series, kept while a series is unchanged: the quote series and the earlier formulas are
@@ -25,7 +28,7 @@ public:
         const Arr<Valeur>* données = série.Data().get();
         for (const Entrée& e : entrées_)
             if (e.adresse == données && e.version == données->version() && e.n >= n && !e.source.expired())
-                return {e.valeurs.data(), e.états.data()};
+                return {e.valeurs.data(), e.états.data(), e.àPart.data()};
         std::erase_if(entrées_, [&](const Entrée& e) { return e.source.expired() || e.adresse == données; });
         if (entrées_.size() >= 64) entrées_.erase(entrées_.begin());
         Entrée& e = entrées_.emplace_back();
@@ -35,12 +38,15 @@ public:
         e.n = n;
         e.valeurs.resize(static_cast<std::size_t>(n));
         e.états.resize(static_cast<std::size_t>(n));
+        e.àPart.assign(static_cast<std::size_t>(n) + 1, 0);
         for (std::int32_t p = 1; p <= n; ++p) {
+            const auto k = static_cast<std::size_t>(p);
             const CaseLue lue = LectureCase::lire(données->Item(p));
-            e.valeurs[static_cast<std::size_t>(p - 1)] = lue.valeur;
-            e.états[static_cast<std::size_t>(p - 1)] = lue.état;
+            e.valeurs[k - 1] = lue.valeur;
+            e.états[k - 1] = lue.état;
+            e.àPart[k] = e.àPart[k - 1] + (lue.état == CaseLue::État::Lisible ? 0 : 1);
         }
-        return {e.valeurs.data(), e.états.data()};
+        return {e.valeurs.data(), e.états.data(), e.àPart.data()};
     }
 
 private:
@@ -51,6 +57,7 @@ private:
         std::int32_t n = 0;
         std::vector<ValeurCase> valeurs;
         std::vector<CaseLue::État> états;
+        std::vector<std::int32_t> àPart;
     };
     std::vector<Entrée> entrées_;
 };
@@ -87,6 +94,7 @@ void calculerParBlocs(Fonction& formule, const Fonctions& membres, ModeleFormule
         for (std::size_t c = 0; c < cases.size(); ++c) {
             const std::int32_t décalage = bloc - cases[c].décalage - 1;
             colonnes[c] = lectures[c].valeurs + décalage;
+            if (lectures[c].toutesLisibles(décalage + 1, décalage + taille)) continue;
             const CaseLue::État* étatsCase = lectures[c].états + décalage;
             for (std::int32_t k = 0; k < taille; ++k) états[k] = std::max(états[k], étatsCase[k]);
         }

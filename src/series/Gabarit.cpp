@@ -27,6 +27,25 @@ bool finOuverte(std::string_view texte) {
            (texte[texte.size() - 2] == 'E' || texte[texte.size() - 2] == 'e');
 }
 
+/// True when no part of `motif` can be part of a value's text at its start, its end or inside it: most
+/// names, and the test costs no allocation.
+bool horsDesValeurs(std::string_view motif) {
+    for (char c : motif)
+        if (caractèreDeNombre(c)) return false;
+    const std::size_t n = motif.size();
+    for (std::string_view mot : motsDeValeur) {
+        if (n <= mot.size() && mot.find(motif) != std::string_view::npos) return false;
+        for (std::size_t p = 0; p + mot.size() <= n; ++p)
+            if (motif[p] == mot[0] && motif.substr(p, mot.size()) == mot) return false;
+        // A part at either end of the motif that a value could continue.
+        for (std::size_t l = 1; l < n && l < mot.size(); ++l) {
+            if (motif[n - l] == mot[0] && mot.substr(0, l) == motif.substr(n - l)) return false;
+            if (motif[l - 1] == mot.back() && mot.substr(mot.size() - l) == motif.substr(0, l)) return false;
+        }
+    }
+    return true;
+}
+
 /// Where an occurrence of a motif could meet the text of a slot, from the motif alone. A value's text is
 /// taken as any run of number characters, so the test errs on the side of caution.
 struct Profil {
@@ -136,7 +155,7 @@ Gabarit::Contexte Gabarit::àDroite(std::size_t j) const {
 }
 
 bool Gabarit::peutChevaucher(std::string_view motif) const {
-    if (motif.empty() || !aDesCases()) return false;
+    if (motif.empty() || !aDesCases() || horsDesValeurs(motif)) return false;
     const Profil profil(motif);
     if (profil.dansUneValeur) return true;
     for (std::size_t j = 0; j < morceaux_.size(); ++j) {

@@ -40,7 +40,8 @@ std::optional<double> LectureCase::nombreDuTexteSimple(float x) {
     const std::uint64_t m = (bits & 0x7FFFFFu) | (champExposant != 0 ? 0x800000u : 0u);
     const int q = (champExposant != 0 ? static_cast<int>(champExposant) : 1) - 150;  // a = m × 2^q
 
-    int e = static_cast<int>(std::floor(std::log10(static_cast<double>(a))));
+    // log10(2) ≈ 1233 / 4096 gives the decimal exponent or one below; the loop corrects it.
+    int e = ((static_cast<int>(champExposant != 0 ? champExposant : 1) - 127) * 1233) >> 12;
     for (;;) {
         // a × 10^(6 − e) = entier + reste / diviseur exactly
         const int s = 6 - e;

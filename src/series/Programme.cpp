@@ -105,9 +105,9 @@ std::optional<Terme> non(const Terme& a) {
     return Terme::deNombre(static_cast<std::int32_t>(~static_cast<std::uint32_t>(*x)));
 }
 
+// A truth value is never negative, so one expression serves both kinds, without a branch.
 Terme valeurDeCase(const ValeurCase& c, bool signée) {
-    if (c.booléen) return {c.grandeur, true};
-    return Terme::deNombre(signée && c.négatif ? -c.grandeur : c.grandeur);
+    return {signée && c.négatif ? -c.grandeur : c.grandeur, c.booléen};
 }
 
 }  // namespace
