@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -28,6 +30,10 @@ void franciser(CLI::App& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Keep freed series memory in the process: a scan loads security after security, and handing large
+    // blocks back to the system makes every load fault its pages in again.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     CLI::App app{"Vantorelle : analyse des figures en chandeliers japonais sur les actions de la place de Paris.",
                  "vantorelle-cli"};
     franciser(app);
