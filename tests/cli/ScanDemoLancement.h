@@ -20,14 +20,19 @@ struct Résultat {
 /// standard output and standard error kept apart.
 inline Résultat lancerCli(const EnvironnementEssai& env, const std::vector<std::string>& arguments) {
     auto entreGuillemets = [](const std::string& texte) {
-        std::string résultat = "'";
-        for (char c : texte) résultat += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return résultat + "'";
+        std::string résultat(1, '\'');
+        for (char c : texte) {
+            if (c == '\'') résultat.append("'\\''");
+            else résultat.push_back(c);
+        }
+        résultat.push_back('\'');
+        return résultat;
     };
     std::string commande = entreGuillemets(VANTORELLE_CLI);
-    for (const std::string& argument : arguments) commande += " " + entreGuillemets(argument);
+    for (const std::string& argument : arguments) commande.append(" ").append(entreGuillemets(argument));
     const std::string sortie = env.chemin("sortie.txt"), erreurs = env.chemin("erreurs.txt");
-    commande += " >" + entreGuillemets(sortie) + " 2>" + entreGuillemets(erreurs) + " </dev/null";
+    commande.append(" >").append(entreGuillemets(sortie)).append(" 2>").append(entreGuillemets(erreurs));
+    commande.append(" </dev/null");
     const int brut = std::system(commande.c_str());
     return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, lireOctets(sortie), lireOctets(erreurs)};
 }
