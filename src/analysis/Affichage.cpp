@@ -13,47 +13,16 @@ namespace vantorelle {
 
 namespace {
 
-/// Highs, lows and closes of candles 1 to `Nombre` as plain arrays (index 0 unused).
-class HautsBasClôtures {
-public:
-    explicit HautsBasClôtures(const BourseCollection& bourse) {
-        const BourseCollection::Bougies b = bourse.bougies();
-        if (b.n >= bourse.Nombre) {
-            h_ = b.H;
-            l_ = b.L;
-            c_ = b.C;
-            return;
-        }
-        // A price series holds fewer candles than `Nombre`: the others are read through the series, which
-        // fails the way any reader of those candles fails.
-        const auto taille = static_cast<std::size_t>(bourse.Nombre) + 1;
-        copieH_.assign(b.H, b.H + b.n + 1);
-        copieL_.assign(b.L, b.L + b.n + 1);
-        copieC_.assign(b.C, b.C + b.n + 1);
-        copieH_.resize(taille);
-        copieL_.resize(taille);
-        copieC_.resize(taille);
-        for (std::int32_t i = b.n + 1; i <= bourse.Nombre; ++i) {
-            const auto k = static_cast<std::size_t>(i);
-            copieH_[k] = bourse.Maximum.Item(i).enSimple();
-            copieL_[k] = bourse.Minimum.Item(i).enSimple();
-            copieC_[k] = bourse.Clôture.Item(i).enSimple();
-        }
-        h_ = copieH_.data();
-        l_ = copieL_.data();
-        c_ = copieC_.data();
-    }
-
-    const float* H() const { return h_; }
-    const float* L() const { return l_; }
-    const float* C() const { return c_; }
-
-private:
-    const float* h_;
-    const float* l_;
-    const float* c_;
-    std::vector<float> copieH_, copieL_, copieC_;
-};
+/// The prices of one series for candles 1 to `Nombre` as a plain array (index 0 unused): the collection's
+/// copy, or, when the copy stops before `Nombre` (a price series holds fewer candles or an unreadable value),
+/// the copy completed through the series itself, which then fails the way any reader of those candles fails.
+const float* prixJusquÀNombre(const BourseCollection& bourse, const Fonction& série, const float* copie,
+                              std::int32_t n, std::vector<float>& complément) {
+    if (n >= bourse.Nombre) return copie;
+    complément.assign(copie, copie + n + 1);
+    for (std::int32_t i = n + 1; i <= bourse.Nombre; ++i) complément.push_back(série.Item(i).enSimple());
+    return complément.data();
+}
 
 // A step on two singles, or a single and a small integer, is done in single: the exact result rounded once to
 // a float. Taken in double, the result is exact enough for that one rounding to give the same float.
@@ -107,9 +76,10 @@ std::string_view signeDeTendance(const Valeur& tendance) {
 Fonction BourseCollection::Volatilité() const {
     Fonction v;
     if (Nombre < 2) return v;
-    const HautsBasClôtures prix(*this);
-    const float* H = prix.H();
-    const float* L = prix.L();
+    const Bougies b = bougies();
+    std::vector<float> complémentH, complémentL;
+    const float* H = prixJusquÀNombre(*this, Maximum, b.H, b.n, complémentH);
+    const float* L = prixJusquÀNombre(*this, Minimum, b.L, b.n, complémentL);
     v.Allouer(Nombre);
     v.Ajouter(std::int16_t{0});
     for (std::int32_t i = 2; i <= Nombre; ++i) {
@@ -125,10 +95,11 @@ Fonction BourseCollection::Volatilité() const {
 
 Fonction BourseCollection::Stoch(std::int16_t n, std::int16_t m) const {
     if (Nombre <= n) return Fonction();
-    const HautsBasClôtures prix(*this);
-    const float* H = prix.H();
-    const float* L = prix.L();
-    const float* C = prix.C();
+    const Bougies b = bougies();
+    std::vector<float> complémentH, complémentL, complémentC;
+    const float* H = prixJusquÀNombre(*this, Maximum, b.H, b.n, complémentH);
+    const float* L = prixJusquÀNombre(*this, Minimum, b.L, b.n, complémentL);
+    const float* C = prixJusquÀNombre(*this, Clôture, b.C, b.n, complémentC);
     const auto taille = static_cast<std::size_t>(std::max(Nombre, 0)) + 1;
 
     // The window of candle i runs from i down to max(1, i − n + 1). Taking the same offset for every candle
@@ -142,8 +113,8 @@ Fonction BourseCollection::Stoch(std::int16_t n, std::int16_t m) const {
         }
     }
 
-    Fonction k;
-    k.Allouer(Nombre);
+    Fonction brut;  // %K before smoothing
+    brut.Allouer(Nombre);
     float précédent = 0.0f;
     for (std::int32_t i = 1; i <= Nombre; ++i) {
         const auto j = static_cast<std::size_t>(i);
@@ -152,11 +123,11 @@ Fonction BourseCollection::Stoch(std::int16_t n, std::int16_t m) const {
             const float distance = simple(static_cast<double>(simple(static_cast<double>(C[i]) - ll[j])) * 100);
             valeur = Round2(simple(static_cast<double>(distance) / simple(static_cast<double>(hh[j]) - ll[j])));
         }
-        k.Ajouter(valeur);
+        brut.Ajouter(valeur);
         précédent = valeur;
     }
 
-    Fonction stoch = k.MMA(m);
+    Fonction stoch = brut.MMA(m);
     stoch.Nom("Stoch" + std::to_string(n) + "," + std::to_string(m));
     return stoch;
 }

@@ -21,7 +21,8 @@ std::string texteDuFichier(std::string_view octets) {
 
 // The date key as the series keeps it: every "." of the field becomes ",".
 std::string cléNormalisée(std::string_view champ) {
-    const bool telleQuelle = std::all_of(champ.begin(), champ.end(), [](char c) { return c != '.' && (c & 0x80) == 0; });
+    const bool telleQuelle =
+        std::all_of(champ.begin(), champ.end(), [](char c) { return c != '.' && (c & 0x80) == 0; });
     if (telleQuelle) return std::string(champ);
     std::string clé = texteDuFichier(champ);
     std::replace(clé.begin(), clé.end(), '.', ',');

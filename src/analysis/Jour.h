@@ -1,6 +1,5 @@
 #pragma once
 #include <algorithm>
-#include <chrono>
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -51,8 +50,6 @@ public:
         return de(année, mois, jour);
     }
 
-    static constexpr Jour de(std::chrono::sys_days jour) { return duNuméro(jour.time_since_epoch().count()); }
-
     constexpr bool estZéro() const { return aaaammjj_ == 0; }
     constexpr int année() const { return calendrier() / 10000; }
     constexpr int mois() const { return calendrier() / 100 % 100; }
@@ -77,10 +74,6 @@ public:
         const std::int64_t jourDansAnnée = (153 * (mois() > 2 ? mois() - 3 : mois() + 9) + 2) / 5 + jour() - 1;
         const std::int64_t jourDansÈre = annéeDansÈre * 365 + annéeDansÈre / 4 - annéeDansÈre / 100 + jourDansAnnée;
         return ère * 146097 + jourDansÈre - 719468;
-    }
-
-    constexpr std::chrono::sys_days joursSystème() const {
-        return std::chrono::sys_days(std::chrono::days(numéro()));
     }
 
     /// The day n days later (earlier when n < 0).

@@ -124,28 +124,33 @@ bool BourseCollection::MemoFigures::àJour(const BourseCollection& bc) const {
     return true;
 }
 
-bool BourseCollection::MemoFigures::calculer(const BourseCollection& bc) {
-    calculé_ = false;
-    const Bougies b = bc.bougies();
-    // Candles without prices are read through the series, as each call reads them.
-    if (b.n != bc.Nombre) return false;
-    figures_.assign(static_cast<std::size_t>(b.n) + 1, 0);
-    const Lecture lecture(bc, b, figures_);
-    const Reconnaissance<Lecture> figures(lecture);
-    constexpr std::size_t dernier = ordreDesFigures.size() - 1;
-    for (std::int32_t i = 1; i <= b.n; ++i) {
-        std::uint64_t& bits = figures_[static_cast<std::size_t>(i)];
-        // From the last rank to the first, each figure written before the figures built on it read it.
-        [&]<std::size_t... R>(std::index_sequence<R...>) {
-            ((bits |= std::uint64_t{figures.template figure<ordreDesFigures[dernier - R]>(i)} << (dernier - R)), ...);
-        }(std::make_index_sequence<ordreDesFigures.size()>{});
-    }
+void BourseCollection::MemoFigures::calculer(const BourseCollection& bc) {
     const auto séries = sériesLues(bc);
     for (std::size_t k = 0; k < séries.size(); ++k) séries_[k] = empreinte(*séries[k]);
     versionOptions_ = bc.Options.version();
     nombre_ = bc.Nombre;
     calculé_ = true;
-    return true;
+    utilisable_ = false;
+    try {
+        const Bougies b = bc.bougies();
+        // Candles without prices are read through the series, as each call reads them.
+        if (b.n != bc.Nombre) return;
+        figures_.assign(static_cast<std::size_t>(b.n) + 1, 0);
+        const Lecture lecture(bc, b, figures_);
+        const Reconnaissance<Lecture> figures(lecture);
+        constexpr std::size_t dernier = ordreDesFigures.size() - 1;
+        for (std::int32_t i = 1; i <= b.n; ++i) {
+            std::uint64_t& bits = figures_[static_cast<std::size_t>(i)];
+            // From the last rank to the first, each figure written before the figures built on it read it.
+            [&]<std::size_t... R>(std::index_sequence<R...>) {
+                ((bits |= std::uint64_t{figures.template figure<ordreDesFigures[dernier - R]>(i)} << (dernier - R)),
+                 ...);
+            }(std::make_index_sequence<ordreDesFigures.size()>{});
+        }
+        utilisable_ = true;
+    } catch (const std::exception&) {
+        // Computing every candle may read what a single call would not: the failure, if any, is the call's.
+    }
 }
 
 std::int32_t BourseCollection::MemoFigures::chandelier(std::int32_t i) const {

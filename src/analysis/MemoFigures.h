@@ -18,12 +18,13 @@ namespace vantorelle {
 /// already known when it is tested.
 class BourseCollection::MemoFigures {
 public:
-    /// True when the outcomes were computed from the collection as it is now.
+    /// True when the memo was computed, or found impossible to compute, from the collection as it is now.
     bool àJour(const BourseCollection& bc) const;
-    /// Computes every outcome from the collection; false, and the memo out of date, when some candle has no
-    /// price copy. Throws whatever reading the collection throws (an unreadable option), leaving the memo
-    /// out of date.
-    bool calculer(const BourseCollection& bc);
+    /// Computes every outcome from the collection. It cannot when some candle has no price copy or when
+    /// reading the collection fails (an unreadable option): the calls then read the collection as written.
+    void calculer(const BourseCollection& bc);
+    /// The outcomes were computed.
+    bool utilisable() const { return utilisable_; }
 
     bool est(std::int32_t i, std::int32_t code) const {
         const int rang = rangDeFigure(code);
@@ -55,6 +56,7 @@ private:
     std::uint64_t versionOptions_ = 0;
     std::int32_t nombre_ = -1;
     bool calculé_ = false;
+    bool utilisable_ = false;
     // Bit r of value i: the figure of rank r in the priority order holds at candle i (value 0 unused).
     std::vector<std::uint64_t> figures_;
 };

@@ -92,11 +92,17 @@ void BourseCollection::CalculerTailles() {
     if (b.n < Nombre) prixHorsBougies(b.n + 1);  // a candle outside a series' storage fails as reading it does
     const auto n = static_cast<std::size_t>(std::max(Nombre, 0));
 
-    // The old series go first, so that the new ones can take their memory.
-    for (Fonction* f : {&TailleOmbre, &TailleCorps, &MoyenneCorps, &MoyenneOmbre}) *f = Fonction();
-    std::vector<Valeur> ombres, corps;
-    ombres.reserve(n);
-    corps.reserve(n);
+    // The old averages go first, so that the new ones can take their memory.
+    for (Fonction* f : {&MoyenneCorps, &MoyenneOmbre}) *f = Fonction();
+    // The size series are rewritten in place: they end as a new series would (n values, room for n) and keep
+    // their memory for the next load.
+    auto réécrire = [n](Fonction& f) {
+        Arr<Valeur>& arr = *f.Data();
+        arr.Allocate(static_cast<std::int32_t>(n));
+        arr.Count(static_cast<std::int32_t>(n));
+        return arr.valeursModifiables();
+    };
+    const std::span<Valeur> ombres = réécrire(TailleOmbre), corps = réécrire(TailleCorps);
     CopieSérie& copieCorps = tailles_[0];
     CopieSérie& copieOmbre = tailles_[1];
     copieCorps.v.resize(n + 1);
@@ -104,27 +110,25 @@ void BourseCollection::CalculerTailles() {
     for (std::size_t i = 1; i <= n; ++i) {
         const Prix p{b.O[i], b.H[i], b.L[i], b.C[i]};
         if (p.l <= 0) {
-            ombres.emplace_back(std::int16_t{0});
+            ombres[i - 1] = std::int16_t{0};
             copieOmbre.v[i] = 0.0f;
         } else {
             // The range's quotient is taken in double, the body's in single.
             const float taille = Round2((static_cast<double>(p.h) / static_cast<double>(p.l) - 1.0) * 100.0);
-            ombres.emplace_back(taille);
+            ombres[i - 1] = taille;
             copieOmbre.v[i] = taille;
         }
         const float basDuCorps = bas(p);
         if (basDuCorps == 0) {
-            corps.emplace_back(std::int16_t{0});
+            corps[i - 1] = std::int16_t{0};
             copieCorps.v[i] = 0.0f;
         } else {
             const float quotient = haut(p) / basDuCorps;
             const float taille = Round2((static_cast<double>(quotient) - 1.0) * 100.0);
-            corps.emplace_back(taille);
+            corps[i - 1] = taille;
             copieCorps.v[i] = taille;
         }
     }
-    TailleOmbre.Data()->FromArray(std::move(ombres));
-    TailleCorps.Data()->FromArray(std::move(corps));
     copieCorps.source = empreinte(TailleCorps);
     copieOmbre.source = empreinte(TailleOmbre);
 

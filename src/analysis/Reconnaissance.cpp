@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstddef>
 #include <span>
 
@@ -57,14 +58,8 @@ double BourseCollection::tendanceLue(std::int32_t i) const {
 const BourseCollection::MemoFigures* BourseCollection::mémo() const {
     if (!avecMémo_) return nullptr;
     if (!mémo_) mémo_ = std::make_shared<MemoFigures>();
-    if (mémo_->àJour(*this)) return mémo_.get();
-    try {
-        return mémo_->calculer(*this) ? mémo_.get() : nullptr;
-    } catch (const std::exception&) {
-        // Computing every candle may read what a single call would not (an unreadable option): leave the
-        // failure, if any, to the call as written.
-        return nullptr;
-    }
+    if (!mémo_->àJour(*this)) mémo_->calculer(*this);
+    return mémo_->utilisable() ? mémo_.get() : nullptr;
 }
 
 bool BourseCollection::EstChandelier(std::int32_t i, std::int32_t code) const {
@@ -91,9 +86,19 @@ std::int32_t BourseCollection::TrouveChandelier(std::int32_t i, std::int32_t cod
 void BourseCollection::ChargeChandeliers(std::int32_t début) {
     if (début > Nombre) return;
     const MemoFigures* m = mémo();
-    for (std::int32_t j = 1; j < début; ++j) Chandeliers.Item(j, Valeur(Catalogue::Aucune));
-    for (std::int32_t j = début; j <= Nombre; ++j)
-        Chandeliers.Item(j, Valeur(m ? m->chandelier(j) : Chandelier(j)));
+    const auto code = [&](std::int32_t j) {
+        if (j < début) return Catalogue::Aucune;
+        return m ? m->chandelier(j) : Chandelier(j);
+    };
+    // Values the series already holds are overwritten in place; the others are stored one by one, so that
+    // the series grows as its own stores make it grow.
+    std::int32_t j = std::min(début, std::int32_t{1});
+    if (j >= 1) {
+        const std::span<Valeur> enPlace = Chandeliers.Data()->valeursModifiables();
+        for (; j <= Nombre && j <= static_cast<std::int32_t>(enPlace.size()); ++j)
+            enPlace[static_cast<std::size_t>(j) - 1] = Valeur(code(j));
+    }
+    for (; j <= Nombre; ++j) Chandeliers.Item(j, Valeur(code(j)));
 }
 
 }  // namespace vantorelle

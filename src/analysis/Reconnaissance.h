@@ -69,8 +69,10 @@ public:
             case 300: return ombrePositive(i) && nul(s_.Corps(i), s_.Ombre(i));
             case 301: return ombrePositive(i) && s_.E(i, 300) && s_.Queue(i) / s_.Ombre(i) > demi && s_.OmbreGrande(i);
             case 302: return ombrePositive(i) && s_.E(i, 301) && s_.TC(s_.Tête(i), s_.Queue(i), s_.Ombre(i));
-            case 102: return i >= 2 && T2(i) && (s_.E(i, 100) || s_.E(i, 300)) && s_.E(i - 1, 201) && s_.CorpsInclus(i, i - 1);
-            case 202: return i >= 2 && T1(i) && (s_.E(i, 200) || s_.E(i, 300)) && s_.E(i - 1, 101) && s_.CorpsInclus(i, i - 1);
+            case 102: return i >= 2 && T2(i) && (s_.E(i, 100) || s_.E(i, 300)) && s_.E(i - 1, 201) &&
+                             s_.CorpsInclus(i, i - 1);
+            case 202: return i >= 2 && T1(i) && (s_.E(i, 200) || s_.E(i, 300)) && s_.E(i - 1, 101) &&
+                             s_.CorpsInclus(i, i - 1);
             case 104: return i >= 2 && s_.E(i, 102) && s_.E(i, 300);
             case 204: return i >= 2 && s_.E(i, 202) && s_.E(i, 300);
             case 105: return i >= 2 && T1(i) && s_.OmbresAuDessous(i, i - 1);
@@ -95,8 +97,8 @@ public:
             case 221: return troisSoldatsBlancs(i);
             case 122: return i >= 3 && T2(i) && s_.E(i - 2, 201) && s_.E(i - 1, 100) && s_.E(i, 100) &&
                              s_.CorpsAuDessus(i - 1, i - 2) && s_.CorpsInclus(i - 1, i);
-            case 115: return lignesCôteÀCôte(i, false);
-            case 215: return lignesCôteÀCôte(i, true);
+            case 115: return lignesCôteÀCôte<false>(i);
+            case 215: return lignesCôteÀCôte<true>(i);
             case 116: return tasukiGapDescendant(i);
             case 216: return tasukiGapAscendant(i);
             case 123: return nouveauxHauts(i);
@@ -195,7 +197,8 @@ private:
 
     /// Two small white candles side by side after a gap: down from a black candle (115) or up from a white one
     /// (215).
-    bool lignesCôteÀCôte(std::int32_t i, bool ascendant) const {
+    template <bool ascendant>
+    bool lignesCôteÀCôte(std::int32_t i) const {
         const std::int32_t j = i - 1, h = i - 2;
         if (i < 3 || !s_.E(i, 200) || !s_.E(j, 200) || !s_.E(h, ascendant ? 200 : 100)) return false;
         if (!(ascendant ? T2(i) : T1(i))) return false;

@@ -13,7 +13,7 @@ Exécution ajouterDemo(CLI::App& app) {
         "Écrit une base de démonstration complète dans DOSSIER : une quarantaine de valeurs fictives avec douze ans "
         "de cours quotidiens (base/histo), cinq groupes (base/groupe), un fichier de formules (Formules.txt) et un "
         "fichier de paramètres qui pointe sur cette base (Vantorelle.ini). Toujours les mêmes octets.");
-    demo->add_option("DOSSIER", *dossier, "Dossier de la base (créé au besoin)")->required()->type_name("DOSSIER");
+    demo->add_option("DOSSIER", *dossier, "Dossier de la base (créé au besoin)")->required();
     return [dossier] {
         try {
             BaseDémo().Écrire(*dossier);

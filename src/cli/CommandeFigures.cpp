@@ -174,16 +174,18 @@ Exécution ajouterFigures(CLI::App& app) {
     figures
         ->add_option("--du", options->du,
                      "Première date reconnue ; le chargement commence plus tôt du recul des indicateurs, comme "
-                     "dans la génération")
+                     "dans la génération (sans --du, dès la première ligne du fichier)")
         ->type_name("AAAAMMJJ");
-    figures->add_option("--au", options->au, "Dernière date")->type_name("AAAAMMJJ");
+    figures->add_option("--au", options->au, "Dernière date (sans --au, jusqu'à la dernière ligne du fichier)")
+        ->type_name("AAAAMMJJ");
     figures->add_flag("--confirmation", options->confirmation,
                       "Charge aussi le jour qui suit --au, pour confirmer une figure de la dernière date");
     figures->add_option("--periode", options->période, "Bougies par jour, semaine ou mois (jour par défaut)")
         ->type_name("PÉRIODE");
     figures->add_option("--tendance", options->tendance, "1 : figures avec tendance (par défaut) ; 0 : sans")
         ->type_name("0|1");
-    figures->add_option("--tolerance", options->tolérance, "Tolérance des comparaisons, 0,0625 par défaut (0,1 ou 0.1)")
+    figures
+        ->add_option("--tolerance", options->tolérance, "Tolérance des comparaisons, 0,0625 par défaut (0,1 ou 0.1)")
         ->type_name("NOMBRE");
     figures
         ->add_option("--periode-indicateurs", options->périodeIndicateurs,

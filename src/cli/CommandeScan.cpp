@@ -257,7 +257,8 @@ Exécution ajouterScan(CLI::App& app) {
     scan->add_option("--du", options->du, "Première date (par défaut, le jour du dernier cours de FR0000130007)")
         ->type_name("AAAAMMJJ");
     scan->add_option("--au", options->au, "Dernière date (par défaut, la même)")->type_name("AAAAMMJJ");
-    scan->add_option("--periode", options->période, "Bougies par jour, semaine ou mois (jour par défaut)")
+    scan->add_option("--periode", options->période, "Bougies par jour, semaine ou mois (jour par défaut) ; les bougies de semaine et de mois "
+                     "prennent toujours les options d'analyse par défaut, tendance comprise")
         ->check(CLI::IsMember({"jour", "semaine", "mois"}))
         ->type_name("PÉRIODE");
     scan->add_flag("--confirmation", options->confirmation, "Seulement les figures confirmées par la bougie suivante");

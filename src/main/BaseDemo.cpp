@@ -203,8 +203,8 @@ private:
 
 }  // namespace
 
-std::vector<BaseDémo::Valeur> BaseDémo::Valeurs() const {
-    std::vector<Valeur> valeurs;
+std::vector<BaseDémo::ValeurFictive> BaseDémo::Valeurs() const {
+    std::vector<ValeurFictive> valeurs;
     for (int k = 0; k < paramètres_.valeurs; ++k) {
         if (k == 0) {
             valeurs.push_back({codeRéférence, valeursNommées[0].nom, valeursNommées[0].secteur});
@@ -240,10 +240,10 @@ void BaseDémo::Écrire(const std::filesystem::path& dossier) const {
     namespace fs = std::filesystem;
     fs::create_directories(dossier / "base" / "histo");
     fs::create_directories(dossier / "base" / "groupe");
-    std::vector<Valeur> valeurs = Valeurs();
+    std::vector<ValeurFictive> valeurs = Valeurs();
     std::vector<std::string> secteurs;
     for (int k = 0; k < static_cast<int>(valeurs.size()); ++k) {
-        const Valeur& v = valeurs[static_cast<std::size_t>(k)];
+        const ValeurFictive& v = valeurs[static_cast<std::size_t>(k)];
         écrireAtomiquement(dossier / "base" / "histo" / (v.nom + "_" + v.code + ".txt"),
                            Historique(k));
         if (std::find(secteurs.begin(), secteurs.end(), v.secteur) == secteurs.end()) secteurs.push_back(v.secteur);
@@ -251,11 +251,11 @@ void BaseDémo::Écrire(const std::filesystem::path& dossier) const {
     std::vector<std::string> toutes;
     for (const std::string& secteur : secteurs) {
         std::string groupe;
-        for (const Valeur& v : valeurs)
+        for (const ValeurFictive& v : valeurs)
             if (v.secteur == secteur) groupe += v.code + "\t" + v.nom + "\r\n";
         écrireAtomiquement(dossier / "base" / "groupe" / (secteur + ".txt"), versWindows1252(groupe));
     }
-    for (const Valeur& v : valeurs) toutes.push_back(v.code + "\t" + v.nom + "\r\n");
+    for (const ValeurFictive& v : valeurs) toutes.push_back(v.code + "\t" + v.nom + "\r\n");
     std::sort(toutes.begin(), toutes.end());
     std::string all;
     for (const std::string& ligne : toutes) all += ligne;

@@ -35,13 +35,13 @@ public:
     /// The history file's content (Windows-1252, CR LF) of security `k` (from 0).
     std::string Historique(int k) const;
 
-    struct Valeur {
+    struct ValeurFictive {
         std::string code;
         std::string nom;      ///< UTF-8
         std::string secteur;  ///< the group it belongs to
     };
     /// The securities of the base, the reference first.
-    std::vector<Valeur> Valeurs() const;
+    std::vector<ValeurFictive> Valeurs() const;
 
 private:
     ParamètresDémo paramètres_;

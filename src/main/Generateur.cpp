@@ -32,6 +32,13 @@ bool estVide(const Valeur& v) { return v.estVide() || (v.estTexte() && std::get<
 
 bool estVrai(const Valeur& v) { return v.genre() == Genre::Booléen && std::get<bool>(v.contenu()); }
 
+/// The text of a value, without a copy when it is a text already.
+std::string_view texteDe(const Valeur& v, std::string& tampon) {
+    if (const auto* texte = std::get_if<std::string>(&v.contenu())) return *texte;
+    tampon = v.texte();
+    return tampon;
+}
+
 }  // namespace
 
 Générateur::Générateur(const INI& ini, TableauDeBord& tableau, Traduction traduire)
@@ -180,7 +187,8 @@ void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresSc
 
     std::unique_ptr<Publication> publication;
     Fonctions& fonctions = Fonctions::globale();
-    if (formulesActives()) {
+    const bool avecFormules = formulesActives();
+    if (avecFormules) {
         publication = std::make_unique<Publication>(bc_);
         // Every formula is sized for this security before any is evaluated: a formula may read another
         // one further down the file.
@@ -191,8 +199,8 @@ void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresSc
         for (std::int32_t j = 1; j <= nombreFormules_; ++j) fonctions.Item(j).Calculer();
     }
 
-    std::array<std::string, TableauDeBord::nombreColonnes> cellules;
-    std::array<std::string_view, TableauDeBord::nombreColonnes> vues;
+    std::array<std::string, TableauDeBord::nombreColonnes> tampons;
+    std::array<std::string_view, TableauDeBord::nombreColonnes> cellules;
     for (std::int32_t i = s; i <= n; ++i) {
         if (p.confirmation) {
             const double code = bc_.Chandeliers.Item(i).enDouble();
@@ -211,34 +219,33 @@ void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresSc
         compter(rsi, i, S::RSI, tendanceRsi);
         compter(stoch, i, S::Stoch, tendanceStoch);
 
-        cellules[TableauDeBord::Date] = bc_.Date.Item(i).texte();
-        cellules[TableauDeBord::Code] = bc_.Code;
-        cellules[TableauDeBord::Nom] = bc_.Nom;
+        using C = TableauDeBord::Colonne;
+        cellules[C::Date] = texteDe(bc_.Date.Item(i), tampons[C::Date]);
+        cellules[C::Code] = bc_.Code;
+        cellules[C::Nom] = bc_.Nom;
         const std::int32_t figure = bc_.Chandelier(i), famille = bc_.TypeChandelier(i);
         const char* signe = figure == 100 || figure == 200 || famille == 3 || famille == 4 ? "="
                             : famille == 1                                                 ? "/"
                                                                                            : "\\";
-        cellules[TableauDeBord::Chandelier] = nomTraduit(bc_.ChandelierToString(i)) + " (" + signe + ")";
-        std::string& formulesVraies = cellules[TableauDeBord::Formules];
+        tampons[C::Chandelier] = nomTraduit(bc_.ChandelierToString(i)) + " (" + signe + ")";
+        cellules[C::Chandelier] = tampons[C::Chandelier];
+        std::string& formulesVraies = tampons[C::Formules];
         formulesVraies.clear();
-        bool celluleFormules = false;
-        if (formulesActives()) {
+        if (avecFormules) {
             for (std::int32_t j = 1; j <= nombreFormules_; ++j) {
                 const Fonction& formule = fonctions.Item(j);
-                if (!estVrai(formule.Item(i))) continue;
-                formulesVraies += formule.Nom() + " | ";
-                celluleFormules = true;
+                if (estVrai(formule.Item(i))) formulesVraies += formule.Nom() + " | ";
             }
         }
-        cellules[TableauDeBord::Clôture] = cellulesClôture.Item(i).texte();
-        cellules[TableauDeBord::Volatilité] = cellulesVolatilité.Item(i).texte();
-        cellules[TableauDeBord::Volume] = cellulesVolume.Item(i).texte();
-        cellules[TableauDeBord::RSI] = cellulesRsi.Item(i).texte();
-        cellules[TableauDeBord::Stoch] = cellulesStoch.Item(i).texte();
-        cellules[TableauDeBord::Pondération] = bc_.Pondération.Item(i).texte();
-        for (std::size_t c = 0; c < cellules.size(); ++c) vues[c] = cellules[c];
+        cellules[C::Formules] = formulesVraies;
+        cellules[C::Clôture] = texteDe(cellulesClôture.Item(i), tampons[C::Clôture]);
+        cellules[C::Volatilité] = texteDe(cellulesVolatilité.Item(i), tampons[C::Volatilité]);
+        cellules[C::Volume] = texteDe(cellulesVolume.Item(i), tampons[C::Volume]);
+        cellules[C::RSI] = texteDe(cellulesRsi.Item(i), tampons[C::RSI]);
+        cellules[C::Stoch] = texteDe(cellulesStoch.Item(i), tampons[C::Stoch]);
+        cellules[C::Pondération] = texteDe(bc_.Pondération.Item(i), tampons[C::Pondération]);
         // A row holds the formula cell only when a formula wrote into it.
-        tableau_.Ajouter(std::span(vues.data(), celluleFormules ? 11 : 10));
+        tableau_.Ajouter(std::span(cellules.data(), formulesVraies.empty() ? 10 : 11));
         ++tableau_.NbLignes;
         suivi.LigneAjoutée(tableau_.Nombre() - 1);
     }

@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -68,17 +70,26 @@ private:
     };
 
     std::uint32_t stocker(std::string_view texte, bool partagé);
+    std::string_view texte(std::uint32_t position) const;
     void trier();
 
     std::array<DéfinitionColonne, nombreColonnes> colonnes_;
     std::vector<Ligne> lignes_;
-    /// Each text preceded by its length (4 bytes); texts that repeat (dates, codes, names, figures,
-    /// weights, formulas) are stored once.
-    std::string textes_;
-    std::unordered_map<std::string, std::uint32_t> partagés_;
+    /// The texts, each preceded by its length (4 bytes), in blocks that never move, so that growing the
+    /// store copies nothing; a position is the block's number times the block size plus the offset in it.
+    /// Texts that repeat (dates, codes, names, figures, weights, formulas) are stored once.
+    static constexpr std::uint32_t tailleBloc = 1u << 20;
+    std::vector<std::unique_ptr<char[]>> blocs_;
+    std::uint32_t finDuDernierBloc_ = 0;
+    struct HachageTexte {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view texte) const { return std::hash<std::string_view>{}(texte); }
+    };
+    std::unordered_map<std::string, std::uint32_t, HachageTexte, std::equal_to<>> partagés_;
     int cléDeTri_ = 0;
     bool croissant_ = true;
     bool trié_ = false;
+    bool àJour_ = false;  // the rows are in the order of the last sort
 };
 
 }  // namespace vantorelle

@@ -27,10 +27,17 @@ public:
     /// index error.
     static void calculerFormules(const Fonctions& membres, std::int32_t nombre, std::int32_t n);
 
+    enum class Balayage : std::uint8_t {
+        Complet,           // every offset from 1 to the formula's length while a "[" is left, as written
+        DécalagesPrésents  // only the offsets the text holds: the same text, in time linear in its length
+    };
     /// The value at position i, on the texts.
-    static Valeur valeurÀ(const Fonction& formule, const Fonctions& membres, std::int32_t i, Evaluateur& évaluateur);
-    /// The formula's text at position i once the members' values are put in.
-    static std::string texteSubstitué(const Fonction& formule, const Fonctions& membres, std::int32_t i);
+    static Valeur valeurÀ(const Fonction& formule, const Fonctions& membres, std::int32_t i, Evaluateur& évaluateur,
+                          Balayage balayage = Balayage::Complet);
+    /// The formula's text at position i once the members' values are put in. The offset counter of the
+    /// complete scan overflows beyond 32767.
+    static std::string texteSubstitué(const Fonction& formule, const Fonctions& membres, std::int32_t i,
+                                      Balayage balayage = Balayage::Complet);
     /// `texte` with its commas turned into points and the constants ("name=value") put in, in list order.
     static std::string texteÀÉvaluer(std::string texte, const Fonction::ListeConstantes* constantes);
     /// The value an evaluation stores: the number, the truth value, or "NO_EVAL".

@@ -72,7 +72,8 @@ constexpr std::int32_t plusGrandeLongueur = 32766;
 
 Valeur valeurÀ(Fonction& formule, const Fonctions& membres, std::int32_t i, Evaluateur& évaluateur,
                CaseLue::État état, const std::optional<Terme>& résultat) {
-    if (état == CaseLue::État::Texte) return CalculFormule::valeurÀ(formule, membres, i, évaluateur);
+    if (état == CaseLue::État::Texte)
+        return CalculFormule::valeurÀ(formule, membres, i, évaluateur, CalculFormule::Balayage::DécalagesPrésents);
     if (état == CaseLue::État::Échec) return Valeur("NO_EVAL");
     return CalculFormule::valeurDuRésultat(résultat);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "series/Gabarit.h"
 #include "store/Chaines.h"
 #include "store/Erreur.h"
 
@@ -18,14 +19,26 @@ void remplacer(std::string& texte, std::string_view recherche, std::string_view 
 
 std::string référenceDécalée(std::int32_t k) { return "[-" + std::to_string(k) + "]"; }
 
+/// The smallest k ≥ `depuis` such that `e` holds "[-k]".
+std::optional<std::int32_t> prochainDécalage(const std::string& e, std::int32_t depuis) {
+    for (std::int32_t k : Gabarit::décalages(e))
+        if (k >= depuis) return k;
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::string CalculFormule::texteSubstitué(const Fonction& formule, const Fonctions& membres, std::int32_t i) {
+std::string CalculFormule::texteSubstitué(const Fonction& formule, const Fonctions& membres, std::int32_t i,
+                                          Balayage balayage) {
     const std::int32_t n = formule.Longueur();
     std::string e = formule.Formule();
     for (std::int32_t m = 1; m <= membres.Count(); ++m) {
         const Fonction& s = membres.Item(m);
-        if (e.find('[') != std::string::npos) {
+        if (balayage == Balayage::DécalagesPrésents) {
+            // The offsets that the text does not hold change nothing: go from one it holds to the next.
+            for (auto k = prochainDécalage(e, 1); k && *k <= i - 1; k = prochainDécalage(e, *k + 1))
+                remplacer(e, s.Nom() + référenceDécalée(*k), s.Item(i - *k).texte());
+        } else if (e.find('[') != std::string::npos) {
             if (n > plusGrandDécalage) throw ErreurConversion("Dépassement de capacité");
             for (std::int32_t k = 1; k <= n; ++k) {
                 if (e.find('[') == std::string::npos) break;
@@ -55,8 +68,9 @@ Valeur CalculFormule::valeurDuRésultat(const std::optional<Terme>& résultat) {
 }
 
 Valeur CalculFormule::valeurÀ(const Fonction& formule, const Fonctions& membres, std::int32_t i,
-                              Evaluateur& évaluateur) {
-    const std::string texte = texteÀÉvaluer(texteSubstitué(formule, membres, i), formule.Constantes().get());
+                              Evaluateur& évaluateur, Balayage balayage) {
+    const std::string texte =
+        texteÀÉvaluer(texteSubstitué(formule, membres, i, balayage), formule.Constantes().get());
     return valeurDuRésultat(évaluateur.évaluer(texte));
 }
 

@@ -64,9 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasVolatilité{"BasNul", {{5, 0, 4}, {6, 1, 5}, {6, 2, 5}}, {zéro, zéro, 500.0f}}),
     [](const auto& info) { return info.param.nom; });
 
-TEST(Volatilité, PrixIllisible) {
+TEST(Volatilité, LitSeulementLesPlusHautsEtLesPlusBas) {
     BourseCollection bourse;
     ajouterBougies(bourse, {{11, 10, 10}, {11, 10, 10}, {12, 10, 11}});
+    bourse.Clôture.Item(2, "dix");
+    EXPECT_EQ(valeurs(bourse.Volatilité()), (std::vector<Valeur>{zéro, 10.0f, 20.0f}));
     bourse.Maximum.Item(2, "onze");
     EXPECT_THROW(bourse.Volatilité(), ErreurConversion);
 }

@@ -243,7 +243,8 @@ TEST(OptionsTest, DéfautsEtClésSensiblesÀLaCasse) {
     const OptionsAnalyse options = OptionsAnalyse::parDéfaut();
     std::vector<std::string> clés;
     for (const auto& [clé, valeur] : options.éléments()) clés.push_back(clé);
-    EXPECT_EQ(clés, (std::vector<std::string>{"Tolérance", "AvecTendance", "TailleMarubozu", "Période", "Période2"}));
+    EXPECT_EQ(clés,
+              (std::vector<std::string>{"Tolérance", "AvecTendance", "TailleMarubozu", "Période", "Période2"}));
     EXPECT_EQ(options.enDouble("Tolérance"), 0.0625);
     EXPECT_TRUE(options.enBooléen("AvecTendance"));
     EXPECT_EQ(options.enEntier("Période"), 14);
@@ -268,7 +269,8 @@ TEST(OptionsTest, ConversionÀLUsage) {
     options.Item("Période", "abc");
     EXPECT_EQ(test::messageDErreur<Erreur>([&] { options.enEntier("Période"); }),
               "Option \"Période\" : Incompatibilité de type : \"abc\" n'est pas un nombre");
-    EXPECT_EQ(test::messageDErreur<Erreur>([&] { options.enEntier("Inconnue"); }), "L'option \"Inconnue\" n'existe pas.");
+    EXPECT_EQ(test::messageDErreur<Erreur>([&] { options.enEntier("Inconnue"); }),
+              "L'option \"Inconnue\" n'existe pas.");
 }
 
 TEST(OptionsTest, LaVersionChangeÀChaqueModification) {

@@ -98,9 +98,12 @@ inline const Bougies couvertureAuMilieuExact{{99.9f, 105.5f, 99.7f, 105.3f}, {10
 inline const Bougies pénétranteAuMilieuExact{{105.3f, 105.5f, 99.9f, 100.1f}, {99.5f, 103.2f, 99, 102.69999695f}};
 inline const Bougies étoileDojiBaissière{grandBlanc, {106, 107, 105.5f, 106}};
 inline const Bougies étoileDojiHaussière{grandNoir, {99, 99.8f, 98.5f, 99}};
-inline const Bougies sommetEnPinces{{101, 103, 100.8f, 102.5f}, {102.5f, 102.8f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}};
-inline const Bougies sommetDépassé{{101, 103, 100.8f, 102.5f}, {102.5f, 103.5f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}};
-inline const Bougies creuxEnPinces{{102.5f, 102.7f, 100, 101}, {101, 102, 100.7f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}};
+inline const Bougies sommetEnPinces{
+    {101, 103, 100.8f, 102.5f}, {102.5f, 102.8f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}};
+inline const Bougies sommetDépassé{
+    {101, 103, 100.8f, 102.5f}, {102.5f, 103.5f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}};
+inline const Bougies creuxEnPinces{
+    {102.5f, 102.7f, 100, 101}, {101, 102, 100.7f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}};
 inline const Bougies creuxPercé{{102.5f, 102.7f, 100, 101}, {101, 102, 99.9f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}};
 inline const Bougies étoileDuSoir{grandBlanc, {106, 107, 105.7f, 106.4f}, {106.2f, 106.5f, 100.8f, 101}};
 inline const Bougies étoileDojiDuSoir{grandBlanc, {106, 107, 105.7f, 106}, {105.8f, 106.5f, 100.6f, 100.8f}};

@@ -128,11 +128,23 @@ TEST_F(ScanTest, ErreurPendantLeScanStatut1) {
 }
 
 TEST_F(ScanTest, DatesParDéfautLeDernierCours) {
-    const auto r = lancerCli(env_, {"scan", "--groupe", "Finance"});
+    const auto r = lancerCli(env_, {"scan", "--groupe", "Finance", "--html"});
     ASSERT_EQ(r.statut, 0) << r.erreurs;
     const auto lignes = cellules(r.sortie);
     EXPECT_EQ(lignes.size(), 1u + 5u) << "one candle for each of the five securities";
     for (std::size_t i = 1; i < lignes.size(); ++i) EXPECT_EQ(lignes[i][0], "20241231");
+    EXPECT_TRUE(std::filesystem::exists(env_.programme() / "HTML.HTML"));
+    EXPECT_TRUE(std::filesystem::exists(env_.programme() / "n.gif"));
+}
+
+TEST_F(ScanTest, DéfautsDesParamètresÉcritsAvantLeScan) {
+    env_.écrire("config/Vantorelle.ini", "[Path]\nPathPlotanex=" + racine() + "\n");
+    const auto r = lancerCli(env_, {"scan", "--groupe", "Finance", "--du", "20241231"});
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    const std::string réglages = test::lireOctets(env_.paramètres());
+    for (const char* ligne : {"Tolérance=0,0625", "Période=14", "Période2=9", "TailleMarubozu=1", "AvecFormules=0"})
+        EXPECT_NE(réglages.find(ligne), std::string::npos) << ligne;
+    EXPECT_EQ(réglages.find("Pondération"), std::string::npos);
 }
 
 TEST_F(ScanTest, RacineDonnéeSurLaLigneDeCommande) {

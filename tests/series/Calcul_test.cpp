@@ -7,6 +7,7 @@
 
 #include "OutilsFormules.h"
 #include "OutilsSeries.h"
+#include "store/DossierTemporaire.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {
@@ -134,6 +135,16 @@ TEST(Calcul, AShortMemberIsAnIndexErrorAfterTheValuesBeforeIt) {
         EXPECT_THROW(scène.évaluer(cours, chemin), ErreurIndice);
         EXPECT_EQ(valeursDe(scène.formule("X")), (std::vector<Valeur>{2.0, 3.0, Valeur()}));
         EXPECT_EQ(scène.membres().Count(), 1);
+    }
+}
+
+TEST(Calcul, TheOffsetSearchOverflowsItsCounterBeyond32767Values) {
+    for (const auto chemin : {Scène::Chemin::Substitution, Scène::Chemin::Compilé}) {
+        Scène scène({"X=Clôture[-1]", "Y=Clôture"});
+        Cours cours;
+        cours.n = 40000;  // the formula itself, read first, still holds a "[" to resolve
+        EXPECT_EQ(test::messageDErreur<ErreurConversion>([&] { scène.évaluer(cours, chemin); }),
+                  "Dépassement de capacité");
     }
 }
 
