@@ -1,37 +1,14 @@
 // The display series of the dashboard over one security's daily history.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <string>
 
+#include "HistoriqueGenere.h"
 #include "analysis/BourseCollection.h"
 #include "store/Arrondi.h"
 
 namespace vantorelle {
 namespace {
-
-/// A random walk of n daily candles with two-decimal prices, the same on every run.
-BourseCollection historique(std::int32_t n) {
-    BourseCollection bourse;
-    std::uint32_t graine = 12345;
-    const auto aléa = [&graine] {
-        graine = graine * 1664525u + 1013904223u;
-        return static_cast<double>(graine >> 8) / 16777216.0;
-    };
-    const auto centimes = [](double v) { return static_cast<float>(std::round(v * 100) / 100); };
-    double clôture = 50;
-    for (std::int32_t i = 0; i < n; ++i) {
-        const double ouverture = clôture * (1 + (aléa() - 0.5) * 0.02);
-        clôture = ouverture * (1 + (aléa() - 0.5) * 0.05);
-        const double haut = std::max(ouverture, clôture) * (1 + aléa() * 0.02);
-        const double bas = std::min(ouverture, clôture) * (1 - aléa() * 0.02);
-        const Monnaie volume{static_cast<std::int64_t>(aléa() * 5e6) * 10000};
-        bourse.Ajouter("20000101", centimes(ouverture), centimes(haut), centimes(bas), centimes(clôture), volume);
-    }
-    return bourse;
-}
 
 /// The volume in millions, rounded to 3 decimals, as the dashboard shows it.
 Fonction volumeEnMillions(const BourseCollection& bourse) {
@@ -44,39 +21,39 @@ Fonction volumeEnMillions(const BourseCollection& bourse) {
 void compterBougies(benchmark::State& state) { state.SetItemsProcessed(state.iterations() * state.range(0)); }
 
 void BM_Volatilite(benchmark::State& state) {
-    const BourseCollection bourse = historique(static_cast<std::int32_t>(state.range(0)));
+    const BourseCollection bourse = bancs::historiqueAléatoire(static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(bourse.Volatilité());
     compterBougies(state);
 }
 
 void BM_Stoch14_9(benchmark::State& state) {
-    const BourseCollection bourse = historique(static_cast<std::int32_t>(state.range(0)));
+    const BourseCollection bourse = bancs::historiqueAléatoire(static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(bourse.Stoch(14, 9));
     compterBougies(state);
 }
 
 void BM_VariationClotures(benchmark::State& state) {
-    const BourseCollection bourse = historique(static_cast<std::int32_t>(state.range(0)));
+    const BourseCollection bourse = bancs::historiqueAléatoire(static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(bourse.Variation(bourse.Clôture));
     compterBougies(state);
 }
 
 void BM_VariationMoyenneVolatilite(benchmark::State& state) {
-    const BourseCollection bourse = historique(static_cast<std::int32_t>(state.range(0)));
+    const BourseCollection bourse = bancs::historiqueAléatoire(static_cast<std::int32_t>(state.range(0)));
     const Fonction volatilité = bourse.Volatilité();
     for (auto _ : state) benchmark::DoNotOptimize(bourse.VariationMoyenne(volatilité, "00.00"));
     compterBougies(state);
 }
 
 void BM_VariationMoyenneVolumeEnMillions(benchmark::State& state) {
-    const BourseCollection bourse = historique(static_cast<std::int32_t>(state.range(0)));
+    const BourseCollection bourse = bancs::historiqueAléatoire(static_cast<std::int32_t>(state.range(0)));
     const Fonction volume = volumeEnMillions(bourse);
     for (auto _ : state) benchmark::DoNotOptimize(bourse.VariationMoyenne(volume, "0.000"));
     compterBougies(state);
 }
 
 void BM_ChargePonderation(benchmark::State& state) {
-    BourseCollection bourse = historique(static_cast<std::int32_t>(state.range(0)));
+    BourseCollection bourse = bancs::historiqueAléatoire(static_cast<std::int32_t>(state.range(0)));
     const std::int32_t codes[] = {400, 100, 200, 300, 111, 208, 123, 303};
     for (std::int32_t i = 1; i <= bourse.Nombre; ++i) bourse.Chandeliers.Item(i, codes[i % 8]);
     for (auto _ : state) {

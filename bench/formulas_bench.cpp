@@ -1,13 +1,12 @@
 // The user formulas over one security: the substitution of texts against the compiled evaluation.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "HistoriqueGenere.h"
 #include "analysis/BourseCollection.h"
 #include "series/CalculFormule.h"
 #include "series/Fonctions.h"
@@ -39,28 +38,13 @@ const std::vector<std::string> règles = {
     "Signal=Hausse And Volume>Volume[-1] And Not Baisse[-1]",
 };
 
-/// A random walk of n daily candles with two-decimal prices, recognised and weighed, the same on every run.
-void historique(BourseCollection& bourse, std::int32_t n) {
-    std::uint32_t graine = 12345;
-    const auto aléa = [&graine] {
-        graine = graine * 1664525u + 1013904223u;
-        return static_cast<double>(graine >> 8) / 16777216.0;
-    };
-    const auto centimes = [](double v) { return static_cast<float>(std::round(v * 100) / 100); };
-    bourse.Allouer(n);
-    double clôture = 50;
-    for (std::int32_t i = 0; i < n; ++i) {
-        const double ouverture = clôture * (1 + (aléa() - 0.5) * 0.02);
-        clôture = ouverture * (1 + (aléa() - 0.5) * 0.05);
-        const double haut = std::max(ouverture, clôture) * (1 + aléa() * 0.02);
-        const double bas = std::min(ouverture, clôture) * (1 - aléa() * 0.02);
-        const Monnaie volume{static_cast<std::int64_t>(aléa() * 5e6) * 10000};
-        bourse.Ajouter(std::to_string(19980101 + i), centimes(ouverture), centimes(haut), centimes(bas),
-                       centimes(clôture), volume);
-    }
+/// The walk of n candles, recognised and weighed.
+BourseCollection historique(std::int32_t n) {
+    BourseCollection bourse = bancs::historiqueAléatoire(n);
     bourse.CalculerTailles();
     bourse.ChargeChandeliers(1);
     bourse.ChargePondération();
+    return bourse;
 }
 
 void chargerRègles(const BourseCollection& bourse, std::int64_t nombre) {
@@ -79,9 +63,8 @@ void chargerRègles(const BourseCollection& bourse, std::int64_t nombre) {
 
 template <void (*Calculer)(Fonction&, const Fonctions&)>
 void BM_Formules(benchmark::State& state) {
-    BourseCollection bourse;
     const auto n = static_cast<std::int32_t>(state.range(1));
-    historique(bourse, n);
+    BourseCollection bourse = historique(n);
     chargerRègles(bourse, state.range(0));
     const auto nombre = static_cast<std::int32_t>(state.range(0));
     Fonctions& fonctions = Fonctions::globale();

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "HistoriqueGenere.h"
 #include "analysis/BourseCollection.h"
 
 namespace vantorelle {
@@ -21,27 +22,19 @@ public:
         dossier_ = ::mkdtemp(modèle.data());
         chemin_ = dossier_ / "Alpha_FR0000000001.txt";
         std::ofstream fichier(chemin_, std::ios::binary);
-        std::uint32_t graine = 12345;
-        const auto aléa = [&graine] {
-            graine = graine * 1664525u + 1013904223u;
-            return static_cast<double>(graine >> 8) / 16777216.0;
-        };
         const auto texte = [](double v) {
             std::string t = std::to_string(std::round(v * 100) / 100);
             t.resize(t.find('.') + 3);
             t[t.find('.')] = ',';
             return t;
         };
-        double clôture = 50;
+        bancs::MarcheAléatoire marche;
         Jour jour = Jour::de(1999, 1, 4);
         for (std::int32_t i = 0; i < n; jour = jour.plus(1)) {
             if (jour.jourDeLaSemaine() == 0 || jour.jourDeLaSemaine() == 6) continue;
-            const double ouverture = clôture * (1 + (aléa() - 0.5) * 0.02);
-            clôture = ouverture * (1 + (aléa() - 0.5) * 0.05);
-            const double haut = std::max(ouverture, clôture) * (1 + aléa() * 0.02);
-            const double bas = std::min(ouverture, clôture) * (1 - aléa() * 0.02);
-            fichier << jour.texte() << '\t' << texte(ouverture) << '\t' << texte(haut) << '\t' << texte(bas) << '\t'
-                    << texte(clôture) << '\t' << static_cast<std::int64_t>(aléa() * 5e6) << "\r\n";
+            const bancs::BougieTirée b = marche.suivante();
+            fichier << jour.texte() << '\t' << texte(b.ouverture) << '\t' << texte(b.haut) << '\t' << texte(b.bas)
+                    << '\t' << texte(b.clôture) << '\t' << static_cast<std::int64_t>(b.volume) << "\r\n";
             dernier_ = jour;
             ++i;
         }

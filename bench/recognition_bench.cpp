@@ -2,9 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
+#include "HistoriqueGenere.h"
 #include "analysis/BourseCollection.h"
 
 namespace vantorelle {
@@ -15,12 +15,7 @@ namespace {
 BourseCollection historiqueQuotidien(std::int32_t n, bool mémo) {
     BourseCollection bourse;
     bourse.AvecMémo(mémo);
-    std::uint32_t graine = 20240607;
-    const auto aléa = [&graine] {
-        graine = graine * 1664525u + 1013904223u;
-        return static_cast<double>(graine >> 8) / 16777216.0;
-    };
-    const auto centimes = [](double v) { return static_cast<float>(std::round(v * 100) / 100); };
+    bancs::Tirage aléa(20240607);
     double clôture = 50;
     for (std::int32_t i = 0; i < n; ++i) {
         const double ouverture = clôture * (1 + (aléa() - 0.5) * 0.02);
@@ -29,7 +24,8 @@ BourseCollection historiqueQuotidien(std::int32_t n, bool mémo) {
         clôture = ouverture * (1 + (aléa() < 0.5 ? -corps : corps));
         const double haut = std::max(ouverture, clôture) * (1 + (aléa() < 0.2 ? 0 : aléa() * 0.02));
         const double bas = std::min(ouverture, clôture) * (1 - (aléa() < 0.2 ? 0 : aléa() * 0.02));
-        bourse.Ajouter("20000101", centimes(ouverture), centimes(haut), centimes(bas), centimes(clôture), Monnaie{});
+        bourse.Ajouter("20000101", bancs::auCentime(ouverture), bancs::auCentime(haut), bancs::auCentime(bas),
+                       bancs::auCentime(clôture), Monnaie{});
     }
     bourse.CalculerTailles();
     return bourse;

@@ -7,7 +7,6 @@
 #include "analysis/BourseCollection.h"
 #include "analysis/Communes.h"
 #include "store/Arrondi.h"
-#include "store/TexteNombre.h"
 
 namespace vantorelle {
 
@@ -32,43 +31,6 @@ float simple(double v) { return versSimple(v); }
 float pourcentageAuDessus(float hh, float ll) {
     const float quotient = simple(static_cast<double>(hh) / ll);
     return Round2(simple(static_cast<double>(simple(quotient - 1.0)) * 100));
-}
-
-/// True for the kinds an operation with a single keeps in single.
-bool enSimplePossible(const Valeur& v) {
-    switch (v.genre()) {
-        case Genre::Simple:
-        case Genre::Entier:
-        case Genre::Booléen:
-        case Genre::Vide:
-            return true;
-        default:
-            return false;
-    }
-}
-
-/// Round2(100 × (a − b) / base): in single, step by step, when the three values allow it; else in double.
-float variationEnPourcentage(const Valeur& a, const Valeur& b, const Valeur& base) {
-    if (enSimplePossible(a) && enSimplePossible(b) && enSimplePossible(base)) {
-        const float écart = simple(static_cast<double>(a.enSimple()) - b.enSimple());
-        const float cent = simple(100 * static_cast<double>(écart));
-        return Round2(simple(static_cast<double>(cent) / base.enSimple()));
-    }
-    return Round2(100 * (a.enDouble() - b.enDouble()) / base.enDouble());
-}
-
-/// The value in a fixed format such as "00.00": a single from its 7-digit text, any other number as a double.
-std::string formaté(const Valeur& v, std::string_view format) {
-    if (const float* simple = std::get_if<float>(&v.contenu())) return Format(*simple, format);
-    return Format(v.enDouble(), format);
-}
-
-/// "=" for no trend, "/" for a rising one, "\" for anything else.
-std::string_view signeDeTendance(const Valeur& tendance) {
-    const double code = tendance.enDouble();
-    if (code == 0) return "=";
-    if (code == 2) return "/";
-    return "\\";
 }
 
 }  // namespace
@@ -130,54 +92,6 @@ Fonction BourseCollection::Stoch(std::int16_t n, std::int16_t m) const {
     Fonction stoch = brut.MMA(m);
     stoch.Nom("Stoch" + std::to_string(n) + "," + std::to_string(m));
     return stoch;
-}
-
-Fonction BourseCollection::Variation(const Fonction& x) const {
-    Fonction r;
-    if (x.Longueur() <= 1) return r;
-    const Fonction tendance = x.Tendance(période());
-    r.Allouer(Nombre);
-    r.Ajouter(x.Item(1));
-    for (std::int32_t k = 2; k <= Nombre; ++k) {
-        const Valeur& avant = x.Item(k - 1);
-        const Valeur& après = x.Item(k);
-        std::string cellule = formaté(après, "00.00");
-        if (avant.enDouble() != 0 && après.enDouble() != 0) {
-            cellule += " (";
-            cellule += signeDeTendance(tendance.Item(k));
-            if (après.enDouble() >= avant.enDouble()) {
-                cellule += '+';
-                cellule += texteSimple(std::fabs(variationEnPourcentage(après, avant, avant)));
-            } else {
-                cellule += '-';
-                cellule += texteSimple(std::fabs(variationEnPourcentage(avant, après, avant)));
-            }
-            cellule += "%)";
-        }
-        r.Ajouter(std::move(cellule));
-    }
-    return r;
-}
-
-Fonction BourseCollection::VariationMoyenne(const Fonction& x, const std::string& format) const {
-    Fonction r;
-    if (x.Longueur() < 6) return r;
-    const Fonction moyenne = x.MMA(période());
-    const Fonction tendance = x.Tendance(période());
-    if (moyenne.Longueur() == 0) return r;
-    r.Allouer(Nombre);
-    for (std::int32_t i = 1; i <= Nombre; ++i) {
-        const Valeur& v = x.Item(i);
-        const Valeur& m = moyenne.Item(i);
-        std::string cellule = formaté(v, format);
-        cellule += " (";
-        cellule += signeDeTendance(tendance.Item(i));
-        cellule += v.enDouble() >= m.enDouble() ? '>' : '<';
-        cellule += m.texte();
-        cellule += ')';
-        r.Ajouter(std::move(cellule));
-    }
-    return r;
 }
 
 }  // namespace vantorelle

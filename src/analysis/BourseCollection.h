@@ -230,8 +230,8 @@ private:
     /// A price read through the series, for an index outside 1..n (an index error outside the storage).
     Prix prixHorsBougies(std::int32_t i) const;
 
-    // Which state of a series a copy was taken from. The weak reference keeps the store's address from
-    // being reused by another store, which could show the same version.
+    // Which state of a series a copy (or the figures' memo) was taken from. The weak reference keeps the
+    // store's address from being reused by another store, which could show the same version.
     struct Empreinte {
         std::weak_ptr<const Arr<Valeur>> données;
         std::uint64_t version = 0;

@@ -4,8 +4,9 @@
 #include <cstring>
 
 #include "store/Erreur.h"
-#include "store/Fichier.h"
+#include "store/LectureParBlocs.h"
 #include "store/LecturePositionnee.h"
+#include "store/RechercheParCle.h"
 
 namespace vantorelle {
 
@@ -263,9 +264,10 @@ void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
     if (!premier.estZéro()) {
         // The search on the keys gives distances from the end of the file: about two lines before the
         // window's first date and three lines after its last.
-        Fichier fichier(chemin_.string());
-        const std::int64_t avant = fichier.TrouveSeek(premier.texte(), TailleLigne, true);
-        const std::int64_t après = fichier.TrouveSeek(dernier.texte(), TailleLigne, false);
+        LectureParBlocs blocs(*fichier_);
+        const auto lire = [&blocs](std::int64_t de, std::size_t n) { return blocs.lire(de, n); };
+        const std::int64_t avant = rechercheParClé(longueur_, premier.texte(), TailleLigne, true, lire);
+        const std::int64_t après = rechercheParClé(longueur_, dernier.texte(), TailleLigne, false, lire);
         const std::int64_t de = std::clamp<std::int64_t>(longueur_ - avant - 1, 0, longueur_);
         const std::int64_t à = après <= 0 ? longueur_ : std::clamp<std::int64_t>(longueur_ - après - 1, de, longueur_);
         couvrir(de - 1, à);

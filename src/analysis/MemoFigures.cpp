@@ -75,7 +75,7 @@ public:
     bool AvecTendance() const { return avecTendance_; }
     bool TendanceNonNulle(std::int32_t i) const { return test(i, Tendance); }
     bool E(std::int32_t j, std::int32_t code) const {
-        return j >= 1 && (figures_[static_cast<std::size_t>(j)] >> rangDeFigure(code) & 1) != 0;
+        return j >= 1 && ((figures_[static_cast<std::size_t>(j)] >> rangDeFigure(code)) & 1) != 0;
     }
     std::int32_t Trouve(std::int32_t i, std::int32_t code) const {
         return premièreEnArrière(figures_, b_.n, i, code);
@@ -98,17 +98,8 @@ std::int32_t BourseCollection::MemoFigures::premièreEnArrière(const std::vecto
     const int rang = rangDeFigure(code);
     if (i < 11 || i > nombre || rang < 0) return 0;
     for (std::int32_t j = i; j >= i - 10; --j)
-        if ((figures[static_cast<std::size_t>(j)] >> rang & 1) != 0) return j;
+        if (((figures[static_cast<std::size_t>(j)] >> rang) & 1) != 0) return j;
     return 0;
-}
-
-bool BourseCollection::MemoFigures::Empreinte::pareille(const Fonction& f) const {
-    const auto& d = f.Data();
-    return d && !données.owner_before(d) && !d.owner_before(données) && version == d->version();
-}
-
-BourseCollection::MemoFigures::Empreinte BourseCollection::MemoFigures::empreinte(const Fonction& f) {
-    return {f.Data(), f.Data() ? f.Data()->version() : 0};
 }
 
 std::array<const Fonction*, 9> BourseCollection::MemoFigures::sériesLues(const BourseCollection& bc) {
@@ -120,7 +111,7 @@ bool BourseCollection::MemoFigures::àJour(const BourseCollection& bc) const {
     if (!calculé_ || nombre_ != bc.Nombre || versionOptions_ != bc.Options.version()) return false;
     const auto séries = sériesLues(bc);
     for (std::size_t k = 0; k < séries.size(); ++k)
-        if (!séries_[k].pareille(*séries[k])) return false;
+        if (!séries_[k].de(*séries[k])) return false;
     return true;
 }
 

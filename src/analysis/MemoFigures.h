@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "analysis/BourseCollection.h"
@@ -29,7 +28,7 @@ public:
     bool est(std::int32_t i, std::int32_t code) const {
         const int rang = rangDeFigure(code);
         return i >= 1 && i < static_cast<std::int32_t>(figures_.size()) && rang >= 0 &&
-               (figures_[static_cast<std::size_t>(i)] >> rang & 1) != 0;
+               ((figures_[static_cast<std::size_t>(i)] >> rang) & 1) != 0;
     }
     /// The first figure of the priority order that holds at candle i, 400 when none does.
     std::int32_t chandelier(std::int32_t i) const;
@@ -39,20 +38,12 @@ public:
 private:
     class Lecture;  // what the figures read while the pass runs
 
-    // Which state of a series the outcomes were computed from. The weak reference keeps the store's
-    // identity from being reused by another store while the memo remembers it.
-    struct Empreinte {
-        std::weak_ptr<const Arr<Valeur>> données;
-        std::uint64_t version = 0;
-        bool pareille(const Fonction& f) const;
-    };
-    static Empreinte empreinte(const Fonction& f);
     static std::array<const Fonction*, 9> sériesLues(const BourseCollection& bc);
     /// `TrouveChandelier` over the outcomes of candles 1 to nombre.
     static std::int32_t premièreEnArrière(const std::vector<std::uint64_t>& figures, std::int32_t nombre,
                                            std::int32_t i, std::int32_t code);
 
-    std::array<Empreinte, 9> séries_;
+    std::array<Empreinte, 9> séries_;  // the states of the series the outcomes were computed from
     std::uint64_t versionOptions_ = 0;
     std::int32_t nombre_ = -1;
     bool calculé_ = false;

@@ -9,6 +9,7 @@
 
 #include "analysis/BourseCollection.h"
 #include "cli/Commandes.h"
+#include "cli/LectureOptions.h"
 #include "main/Generateur.h"
 #include "main/ParametresScan.h"
 
@@ -32,13 +33,6 @@ struct Réglages {
     std::string tolérance;
     std::int16_t périodeIndicateurs = 14, période2 = 9, tailleMarubozu = 1;
 };
-
-std::optional<Jour> lireDate(const std::string& texte) {
-    if (texte.size() != 8 || texte.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    const Jour jour = BourseCollection::ToDate(texte);
-    if (jour.estZéro()) return std::nullopt;
-    return jour;
-}
 
 std::optional<std::int16_t> lireEntier(const std::string& texte, int minimum) {
     int valeur = 0;
@@ -69,24 +63,22 @@ std::optional<Réglages> lire(const OptionsFigures& o) {
         std::cerr << nomCommande << option << " attend " << attendu << ", pas « " << valeur << " ».\n";
         return std::nullopt;
     };
-    if (!o.du.empty() && !(r.du = lireDate(o.du))) return refus("--du", "une date aaaammjj", o.du);
-    if (!o.au.empty() && !(r.au = lireDate(o.au))) return refus("--au", "une date aaaammjj", o.au);
-    if (r.du && r.au && *r.du > *r.au) {
-        std::cerr << nomCommande << "la première date (" << o.du << ") est après la dernière (" << o.au << ").\n";
-        return std::nullopt;
-    }
-    if (o.période == "jour") r.période = PériodeBougie::Jour;
-    else if (o.période == "semaine") r.période = PériodeBougie::Semaine;
-    else if (o.période == "mois") r.période = PériodeBougie::Mois;
-    else return refus("--periode", "jour, semaine ou mois", o.période);
+    const std::optional<Fenêtre> fenêtre = lireFenêtre(nomCommande, o.du, o.au);
+    if (!fenêtre) return std::nullopt;
+    r.du = fenêtre->du;
+    r.au = fenêtre->au;
+    if (r.du && r.au && !datesDansLOrdre(nomCommande, *r.du, *r.au)) return std::nullopt;
+    const std::optional<PériodeBougie> période = lirePériode(o.période);
+    if (!période) return refus("--periode", "jour, semaine ou mois", o.période);
+    r.période = *période;
     if (o.tendance != "0" && o.tendance != "1") return refus("--tendance", "0 ou 1", o.tendance);
     r.avecTendance = o.tendance == "1";
     const std::optional<std::string> tolérance = lireTolérance(o.tolérance);
     if (!tolérance) return refus("--tolerance", "un nombre positif ou nul (0,0625 ou 0.0625)", o.tolérance);
     r.tolérance = *tolérance;
-    const std::optional<std::int16_t> période = lireEntier(o.périodeIndicateurs, 1);
-    if (!période) return refus("--periode-indicateurs", "un entier de 1 à 32767", o.périodeIndicateurs);
-    r.périodeIndicateurs = *période;
+    const std::optional<std::int16_t> périodeIndicateurs = lireEntier(o.périodeIndicateurs, 1);
+    if (!périodeIndicateurs) return refus("--periode-indicateurs", "un entier de 1 à 32767", o.périodeIndicateurs);
+    r.périodeIndicateurs = *périodeIndicateurs;
     const std::optional<std::int16_t> période2 = lireEntier(o.période2, 1);
     if (!période2) return refus("--periode2", "un entier de 1 à 32767", o.période2);
     r.période2 = *période2;

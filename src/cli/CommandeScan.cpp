@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "cli/Commandes.h"
+#include "cli/LectureOptions.h"
 #include "main/Generateur.h"
 #include "main/Produit.h"
 #include "main/RapportHTML.h"
@@ -105,14 +106,6 @@ private:
     std::filesystem::path dossier_;
 };
 
-/// A date flag: eight digits forming a date.
-std::optional<Jour> lireDate(const std::string& texte) {
-    if (texte.size() != 8 || texte.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    const Jour jour = BourseCollection::ToDate(texte);
-    if (jour.estZéro()) return std::nullopt;
-    return jour;
-}
-
 Jour aujourdhui() {
     const std::time_t maintenant = std::time(nullptr);
     std::tm local{};
@@ -122,12 +115,7 @@ Jour aujourdhui() {
 
 /// The dashboard as TAB-separated lines: the captions, then each row's eleven cells.
 void imprimer(const TableauDeBord& tableau) {
-    std::string sortie;
-    for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) {
-        if (c > 0) sortie += '\t';
-        sortie += tableau.Définition(c).titre;
-    }
-    sortie += '\n';
+    std::string sortie = tableau.Titres() + '\n';
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
         for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) {
             if (c > 0) sortie += '\t';
@@ -146,15 +134,9 @@ struct OptionsScan {
 
 int exécuter(const OptionsScan& o) {
     const std::string nomCommande = "vantorelle-cli scan : ";
-    std::optional<Jour> du, au;
-    if (!o.du.empty() && !(du = lireDate(o.du))) {
-        std::cerr << nomCommande << "--du attend une date aaaammjj, pas « " << o.du << " ».\n";
-        return 2;
-    }
-    if (!o.au.empty() && !(au = lireDate(o.au))) {
-        std::cerr << nomCommande << "--au attend une date aaaammjj, pas « " << o.au << " ».\n";
-        return 2;
-    }
+    const std::optional<Fenêtre> fenêtre = lireFenêtre(nomCommande, o.du, o.au);
+    if (!fenêtre) return 2;
+    auto [du, au] = *fenêtre;
     if (!o.configuration.empty()) setenv("VANTORELLE_CONFIG", o.configuration.c_str(), 1);
 
     try {
@@ -171,9 +153,7 @@ int exécuter(const OptionsScan& o) {
         paramètres.groupe = o.groupe;
         for (TitreGroupe& titre : LireGroupe(fichierGroupe))
             paramètres.valeurs.push_back({std::move(titre.code), std::move(titre.nom)});
-        paramètres.période = o.période == "semaine" ? PériodeBougie::Semaine
-                             : o.période == "mois"  ? PériodeBougie::Mois
-                                                    : PériodeBougie::Jour;
+        paramètres.période = lirePériode(o.période).value_or(PériodeBougie::Jour);  // checked by the parser
         paramètres.confirmation = o.confirmation;
         paramètres.avecTendance = !o.sansTendance;
 
@@ -198,11 +178,7 @@ int exécuter(const OptionsScan& o) {
             if (!du) du = dernierCours.plus(-1);
             if (!au) au = dernierCours.plus(-1);
         }
-        if (*du > *au) {
-            std::cerr << nomCommande << "la première date (" << du->texte() << ") est après la dernière ("
-                      << au->texte() << ").\n";
-            return 2;
-        }
+        if (!datesDansLOrdre(nomCommande, *du, *au)) return 2;
         paramètres.du = *du;
         paramètres.au = *au;
 

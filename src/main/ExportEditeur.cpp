@@ -6,12 +6,7 @@
 namespace vantorelle {
 
 std::string exporterPourÉditeur(const TableauDeBord& tableau, std::string_view racine) {
-    std::string texte;
-    for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) {
-        if (c > 0) texte += '\t';
-        texte += tableau.Définition(c).titre;
-    }
-    texte += "\r\n";
+    std::string texte = tableau.Titres() + "\r\n";
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
         texte += tableau.Texte(i, 0);
         for (int s = 1; s <= tableau.NombreSousÉléments(i); ++s) {

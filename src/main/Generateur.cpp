@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "analysis/CellulesAffichage.h"
+#include "analysis/EvaluationFormules.h"
 #include "main/SauvegardeGroupe.h"
 #include "main/Statut.h"
 #include "series/Fonctions.h"
@@ -16,28 +18,9 @@ namespace vantorelle {
 
 namespace {
 
-/// Takes the security's series out of the formula collection however its evaluation ends.
-class Publication {
-public:
-    explicit Publication(BourseCollection& bc) : bc_(bc) { bc_.AjouterAuxFonctions(); }
-    ~Publication() { bc_.SupprimerDesFonctions(); }
-    Publication(const Publication&) = delete;
-    Publication& operator=(const Publication&) = delete;
-
-private:
-    BourseCollection& bc_;
-};
-
 bool estVide(const Valeur& v) { return v.estVide() || (v.estTexte() && std::get<std::string>(v.contenu()).empty()); }
 
 bool estVrai(const Valeur& v) { return v.genre() == Genre::Booléen && std::get<bool>(v.contenu()); }
-
-/// The text of a value, without a copy when it is a text already.
-std::string_view texteDe(const Valeur& v, std::string& tampon) {
-    if (const auto* texte = std::get_if<std::string>(&v.contenu())) return *texte;
-    tampon = v.texte();
-    return tampon;
-}
 
 }  // namespace
 
@@ -103,8 +86,9 @@ void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
         suivi.Statut(traduire_(sectionInterface, "Génération en cours") + " ...");
         tableau_.Vider();
         const auto n = static_cast<std::int32_t>(p.valeurs.size());
+        const RéglagesBourse réglages = lireRéglagesBourse();
         for (std::int32_t k = 1, faits = 0; k <= n; ++k) {
-            ScannerValeur(p.valeurs[static_cast<std::size_t>(k - 1)], p, suivi);
+            scanner(p.valeurs[static_cast<std::size_t>(k - 1)], p, suivi, réglages);
             if (suivi.ArrêtDemandé()) break;
             ++faits;
             suivi.Progression(static_cast<int>(static_cast<double>(faits) / n * 100));
@@ -142,11 +126,26 @@ void Générateur::compter(const Fonction& s, std::int32_t i, int r, const Fonct
     else if (v < 30) c.Ajouter(r, S::Moins30);
 }
 
+namespace {
+constexpr std::array<std::string_view, 4> clésBourse{Clés::Période, Clés::Période2, Clés::TailleMarubozu,
+                                                     Clés::Tolérance};
+}  // namespace
+
+Générateur::RéglagesBourse Générateur::lireRéglagesBourse() const {
+    RéglagesBourse réglages;
+    for (std::size_t k = 0; k < clésBourse.size(); ++k) réglages[k] = ini_.Value(SectionBourse, clésBourse[k], "");
+    return réglages;
+}
+
 void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi) {
+    scanner(valeur, p, suivi, lireRéglagesBourse());
+}
+
+void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi,
+                         const RéglagesBourse& réglages) {
     bc_.Options.Clear();
     bc_.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(p.avecTendance ? 1 : 0)));
-    for (std::string_view clé : {Clés::Période, Clés::Période2, Clés::TailleMarubozu, Clés::Tolérance})
-        bc_.Options.Add(clé, Valeur(ini_.Value(SectionBourse, clé, "")));
+    for (std::size_t k = 0; k < clésBourse.size(); ++k) bc_.Options.Add(clésBourse[k], Valeur(réglages[k]));
 
     const std::int64_t recul = Recul(bc_.Options.enDouble(OptionsAnalyse::Période), p.période);
     const Jour dernier = p.confirmation ? p.au.plus(1) : p.au;
@@ -168,38 +167,32 @@ void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresSc
     bc_.ChargePondération();
 
     const std::int16_t période = bc_.période(), période2 = bc_.période2();
-    const Fonction cellulesClôture = bc_.Variation(bc_.Clôture);
+    // Each trend serves both the statistics and the cells; the cell texts are made for the rows kept only.
+    const Fonction tendanceClôture = bc_.Clôture.Tendance(période);
+    const auto cellulesClôture = CellulesAffichage::variation(bc_, bc_.Clôture, tendanceClôture);
     const Fonction volatilité = bc_.Volatilité();
-    const Fonction cellulesVolatilité = bc_.VariationMoyenne(volatilité, "00.00");
+    const Fonction tendanceVolatilité = volatilité.Tendance(période);
+    const auto cellulesVolatilité = CellulesAffichage::variationMoyenne(bc_, volatilité, tendanceVolatilité, "00.00");
     Fonction volume = bc_.Volume.Dup();
     for (std::int32_t i = 1; i <= volume.Longueur(); ++i)
         volume.Item(i, Valeur(Round3(volume.Item(i).enDouble() / 1000000)));
-    const Fonction cellulesVolume = bc_.VariationMoyenne(volume, "0.000");
-    const Fonction rsi = bc_.Clôture.RSI(période);
-    const Fonction cellulesRsi = bc_.VariationMoyenne(rsi, "00.00");
-    const Fonction stoch = bc_.Stoch(période, période2);
-    const Fonction cellulesStoch = bc_.VariationMoyenne(stoch, "00.00");
-    const Fonction tendanceClôture = bc_.Clôture.Tendance(période);
-    const Fonction tendanceVolatilité = volatilité.Tendance(période);
     const Fonction tendanceVolume = volume.Tendance(période);
+    const auto cellulesVolume = CellulesAffichage::variationMoyenne(bc_, volume, tendanceVolume, "0.000");
+    const Fonction rsi = bc_.Clôture.RSI(période);
     const Fonction tendanceRsi = rsi.Tendance(période);
+    const auto cellulesRsi = CellulesAffichage::variationMoyenne(bc_, rsi, tendanceRsi, "00.00");
+    const Fonction stoch = bc_.Stoch(période, période2);
     const Fonction tendanceStoch = stoch.Tendance(période);
+    const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc_, stoch, tendanceStoch, "00.00");
 
-    std::unique_ptr<Publication> publication;
     Fonctions& fonctions = Fonctions::globale();
     const bool avecFormules = formulesActives();
-    if (avecFormules) {
-        publication = std::make_unique<Publication>(bc_);
-        // Every formula is sized for this security before any is evaluated: a formula may read another
-        // one further down the file.
-        for (std::int32_t j = 1; j <= nombreFormules_; ++j) {
-            fonctions.Item(j).Allouer(n);
-            fonctions.Item(j).Longueur(n);
-        }
-        for (std::int32_t j = 1; j <= nombreFormules_; ++j) fonctions.Item(j).Calculer();
-    }
+    if (avecFormules) évaluerLesFormules(bc_, nombreFormules_);
 
     std::array<std::string, TableauDeBord::nombreColonnes> tampons;
+    const auto texteDans = [&tampons](TableauDeBord::Colonne colonne, std::string texte) -> std::string_view {
+        return tampons[colonne] = std::move(texte);
+    };
     std::array<std::string_view, TableauDeBord::nombreColonnes> cellules;
     for (std::int32_t i = s; i <= n; ++i) {
         if (p.confirmation) {
@@ -220,7 +213,7 @@ void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresSc
         compter(stoch, i, S::Stoch, tendanceStoch);
 
         using C = TableauDeBord::Colonne;
-        cellules[C::Date] = texteDe(bc_.Date.Item(i), tampons[C::Date]);
+        cellules[C::Date] = texteDans(C::Date, bc_.Date.Item(i).texte());
         cellules[C::Code] = bc_.Code;
         cellules[C::Nom] = bc_.Nom;
         const std::int32_t figure = bc_.Chandelier(i), famille = bc_.TypeChandelier(i);
@@ -238,12 +231,12 @@ void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresSc
             }
         }
         cellules[C::Formules] = formulesVraies;
-        cellules[C::Clôture] = texteDe(cellulesClôture.Item(i), tampons[C::Clôture]);
-        cellules[C::Volatilité] = texteDe(cellulesVolatilité.Item(i), tampons[C::Volatilité]);
-        cellules[C::Volume] = texteDe(cellulesVolume.Item(i), tampons[C::Volume]);
-        cellules[C::RSI] = texteDe(cellulesRsi.Item(i), tampons[C::RSI]);
-        cellules[C::Stoch] = texteDe(cellulesStoch.Item(i), tampons[C::Stoch]);
-        cellules[C::Pondération] = texteDe(bc_.Pondération.Item(i), tampons[C::Pondération]);
+        cellules[C::Clôture] = texteDans(C::Clôture, cellulesClôture.texte(i));
+        cellules[C::Volatilité] = texteDans(C::Volatilité, cellulesVolatilité.texte(i));
+        cellules[C::Volume] = texteDans(C::Volume, cellulesVolume.texte(i));
+        cellules[C::RSI] = texteDans(C::RSI, cellulesRsi.texte(i));
+        cellules[C::Stoch] = texteDans(C::Stoch, cellulesStoch.texte(i));
+        cellules[C::Pondération] = texteDans(C::Pondération, bc_.Pondération.Item(i).texte());
         // A row holds the formula cell only when a formula wrote into it.
         tableau_.Ajouter(std::span(cellules.data(), formulesVraies.empty() ? 10 : 11));
         ++tableau_.NbLignes;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -52,6 +53,11 @@ public:
     static std::string CléDeDébut(Jour début, PériodeBougie bougie);
 
 private:
+    /// The analysis settings ("Période", "Période2", "TailleMarubozu", "Tolérance"), read once per generation.
+    using RéglagesBourse = std::array<std::string, 4>;
+    RéglagesBourse lireRéglagesBourse() const;
+    void scanner(const ValeurGroupe& valeur, const ParamètresScan& paramètres, SuiviScan& suivi,
+                 const RéglagesBourse& réglages);
     bool formulesActives() const;
     void fermer(SuiviScan& suivi);
     void compter(const Fonction& série, std::int32_t i, int ligne, const Fonction& tendance);

@@ -24,6 +24,12 @@ TableauDeBord::TableauDeBord()
     Vider();
 }
 
+std::string TableauDeBord::Titres() const {
+    std::string titres = colonnes_[0].titre;
+    for (std::size_t c = 1; c < colonnes_.size(); ++c) titres += '\t' + colonnes_[c].titre;
+    return titres;
+}
+
 std::uint32_t TableauDeBord::stocker(std::string_view texte, bool partagé) {
     if (texte.empty()) return 0;
     if (partagé) {

@@ -35,6 +35,8 @@ public:
     /// Replaces a column's caption, for instance by its translation.
     void Titre(int colonne, std::string titre) { colonnes_.at(colonne).titre = std::move(titre); }
     void Largeur(int colonne, int largeur) { colonnes_.at(colonne).largeur = largeur; }
+    /// The captions of the 11 columns separated by TABs, without a line end.
+    std::string Titres() const;
 
     /// Number of rows.
     std::size_t Nombre() const { return lignes_.size(); }

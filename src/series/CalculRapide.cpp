@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "series/Gabarit.h"
 #include "series/LectureCase.h"
@@ -65,6 +68,67 @@ private:
 Lectures& lectures() {
     static Lectures l;
     return l;
+}
+
+/// The models of the formulas, kept from one security to the next: a model depends only on the formula's text
+/// and constants, on the members' names and on the start of its range, and building it costs more than
+/// running it. The members may have moved (a security's volatility is a new series): the model then reads
+/// the members now in their places.
+class Modèles {
+public:
+    ModeleFormule& de(const Fonction& formule, const Fonctions& membres, std::int32_t début) {
+        for (Entrée& e : entrées_) {
+            if (e.début != début || e.formule != formule.Formule() || !mêmesConstantes(e, formule) ||
+                !mêmesNoms(e, membres))
+                continue;
+            const std::vector<const Fonction*> séries = lesSéries(membres);
+            if (séries != e.séries) {
+                e.modèle.reciblerCases(e.séries, séries);
+                e.séries = séries;
+            }
+            return e.modèle;
+        }
+        if (entrées_.size() >= 256) entrées_.erase(entrées_.begin());
+        return entrées_.emplace_back(formule, membres, début).modèle;
+    }
+
+private:
+    struct Entrée {
+        Entrée(const Fonction& formule, const Fonctions& membres, std::int32_t début)
+            : formule(formule.Formule()), séries(lesSéries(membres)), début(début), modèle(formule, membres, début) {
+            if (formule.Constantes()) constantes = *formule.Constantes();
+            for (const Fonction* série : séries) noms.push_back(série->Nom());
+        }
+        std::string formule;
+        std::optional<Fonction::ListeConstantes> constantes;
+        std::vector<const Fonction*> séries;
+        std::vector<std::string> noms;
+        std::int32_t début;
+        ModeleFormule modèle;
+    };
+
+    static std::vector<const Fonction*> lesSéries(const Fonctions& membres) {
+        std::vector<const Fonction*> séries;
+        for (std::int32_t m = 1; m <= membres.Count(); ++m) séries.push_back(&membres.Item(m));
+        return séries;
+    }
+    static bool mêmesConstantes(const Entrée& e, const Fonction& formule) {
+        if (!formule.Constantes()) return !e.constantes;
+        return e.constantes && *e.constantes == *formule.Constantes();
+    }
+    static bool mêmesNoms(const Entrée& e, const Fonctions& membres) {
+        if (static_cast<std::size_t>(membres.Count()) != e.noms.size()) return false;
+        for (std::int32_t m = 1; m <= membres.Count(); ++m)
+            if (membres.Item(m).Nom() != e.noms[static_cast<std::size_t>(m) - 1]) return false;
+        return true;
+    }
+
+    std::vector<Entrée> entrées_;
+};
+
+Modèles& modèles() {
+    static Modèles m;
+    return m;
 }
 
 // The offset loop of the texts runs on a 16-bit counter; so long a series is left to them.
@@ -155,7 +219,7 @@ void CalculFormule::compilé(Fonction& formule, const Fonctions& membres) {
     for (std::size_t r = 0; r < débuts.size(); ++r) {
         const std::int32_t début = débuts[r];
         const std::int32_t fin = r + 1 < débuts.size() ? débuts[r + 1] - 1 : n;
-        ModeleFormule modèle(formule, membres, début);
+        ModeleFormule& modèle = modèles().de(formule, membres, début);
         const auto& cases = modèle.cases();
         lues.assign(cases.size(), {});
         bool seLitElleMême = false;

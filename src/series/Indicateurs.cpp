@@ -38,6 +38,20 @@ std::vector<Valeur> valeursPour(std::int32_t n) {
     return valeurs;
 }
 
+/// The series named after the indicator and n: 0 for its first n values, then écart(x[i], x[i - n]).
+template <class Écart>
+Fonction écartsSurPériode(const Fonction& f, const char* indicateur, std::int16_t n, Écart écart) {
+    Fonction r = nommée(nomAvecPériode(indicateur, n));
+    const std::int32_t taille = f.Longueur();
+    if (taille <= n || n < 1) return r;
+    const Colonne x(f);
+    auto valeurs = valeursPour(taille);
+    for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(0.0f);
+    for (std::int32_t i = n + 1; i <= taille; ++i) valeurs.emplace_back(écart(x[i], x[i - n]));
+    remplir(r, std::move(valeurs));
+    return r;
+}
+
 }  // namespace
 
 Fonction Fonction::RSI(std::int16_t n) const {
@@ -73,32 +87,14 @@ Fonction Fonction::RSI(std::int16_t n) const {
 }
 
 Fonction Fonction::ROC(std::int16_t n) const {
-    Fonction r = nommée(nomAvecPériode("ROC", n));
-    const std::int32_t taille = Longueur();
-    if (taille <= n || n < 1) return r;
-    const Colonne x(*this);
-    auto valeurs = valeursPour(taille);
-    for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(0.0f);
-    for (std::int32_t i = n + 1; i <= taille; ++i) {
-        if (x[i - n] == 0.0)
-            valeurs.emplace_back(100.0f);
-        else
-            valeurs.emplace_back(Round2(100.0 * x[i] / x[i - n]));
-    }
-    remplir(r, std::move(valeurs));
-    return r;
+    return écartsSurPériode(*this, "ROC", n, [](double actuelle, double ancienne) {
+        return ancienne == 0.0 ? 100.0f : Round2(100.0 * actuelle / ancienne);
+    });
 }
 
 Fonction Fonction::Momentum(std::int16_t n) const {
-    Fonction r = nommée(nomAvecPériode("Momentum", n));
-    const std::int32_t taille = Longueur();
-    if (taille <= n || n < 1) return r;
-    const Colonne x(*this);
-    auto valeurs = valeursPour(taille);
-    for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(0.0f);
-    for (std::int32_t i = n + 1; i <= taille; ++i) valeurs.emplace_back(Round2(x[i] - x[i - n]));
-    remplir(r, std::move(valeurs));
-    return r;
+    return écartsSurPériode(*this, "Momentum", n,
+                            [](double actuelle, double ancienne) { return Round2(actuelle - ancienne); });
 }
 
 Fonction Fonction::MMA(std::int16_t n) const {

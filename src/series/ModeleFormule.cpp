@@ -19,6 +19,15 @@ bool termineUnOpérande(SorteJeton sorte) {
 ModeleFormule::ModeleFormule(const Fonction& formule, const Fonctions& membres, std::int32_t i)
     : issue_(construire(formule, membres, i)) {}
 
+void ModeleFormule::reciblerCases(std::span<const Fonction* const> avant, std::span<const Fonction* const> après) {
+    for (Case& c : cases_)
+        for (std::size_t k = 0; k < avant.size(); ++k)
+            if (c.série == avant[k]) {
+                c.série = après[k];
+                break;
+            }
+}
+
 std::int32_t ModeleFormule::caseDe(const Fonction& série, std::int32_t décalage) {
     for (std::size_t c = 0; c < cases_.size(); ++c)
         if (cases_[c].série == &série && cases_[c].décalage == décalage) return static_cast<std::int32_t>(c);

@@ -31,6 +31,8 @@ public:
     ModeleFormule(const Fonction& formule, const Fonctions& membres, std::int32_t i);
 
     Issue issue() const { return issue_; }
+    /// Points the cases that read `avant[k]` at `après[k]` instead, for every k.
+    void reciblerCases(std::span<const Fonction* const> avant, std::span<const Fonction* const> après);
     const std::vector<Case>& cases() const { return cases_; }
     /// The value of the expression when its slots hold `valeurs`, one per case.
     std::optional<Terme> exécuter(std::span<const ValeurCase> valeurs) { return programme_.exécuter(valeurs); }

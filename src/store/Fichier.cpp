@@ -11,10 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "store/Chemins.h"
 #include "store/EcritureAtomique.h"
 #include "store/Encodage.h"
 #include "store/ErreurSysteme.h"
 #include "store/LecturePositionnee.h"
+#include "store/RechercheParCle.h"
 
 namespace vantorelle {
 
@@ -89,31 +91,13 @@ std::string_view champ(std::string_view ligne, std::int32_t colonne) {
     return ligne.substr(0, ligne.find('\t'));
 }
 
-/// k / 2 rounded to the nearest integer, halves to even (k >= 0).
-std::int64_t moitiéArrondie(std::int64_t k) {
-    const std::int64_t q = k / 2;
-    return (k % 2 != 0 && q % 2 != 0) ? q + 1 : q;
-}
-
 }  // namespace
 
-std::string Fichier::NomCourt() const {
-    const std::size_t séparateur = nomLong_.rfind('/');
-    if (séparateur == std::string::npos) return {};
-    return nomLong_.substr(séparateur + 1);
-}
+std::string Fichier::NomCourt() const { return NomCourtDe(nomLong_); }
 
-std::string Fichier::Répertoire() const {
-    const std::size_t séparateur = nomLong_.rfind('/');
-    if (séparateur == std::string::npos || séparateur + 1 == nomLong_.size()) return {};
-    return nomLong_.substr(0, séparateur + 1);
-}
+std::string Fichier::Répertoire() const { return RépertoireDe(nomLong_); }
 
-std::string Fichier::Disque() const {
-    const std::size_t deuxPoints = nomLong_.find(':');
-    if (deuxPoints == std::string::npos) return {};
-    return nomLong_.substr(0, deuxPoints);
-}
+std::string Fichier::Disque() const { return DisqueDe(nomLong_); }
 
 bool Fichier::Existe() const {
     struct stat état {};
@@ -203,30 +187,12 @@ void Fichier::Supprimer() {
 std::int32_t Fichier::TrouveSeek(std::string_view clé, std::int32_t taille, bool avant) const {
     if (!Existe()) return 0;
     LecturePositionnée fichier(nomLong_, octetsLus_);
-    const std::int64_t longueur = fichier.longueur();
-    std::int64_t pos = moitiéArrondie(longueur);
     std::string octets;
-    for (std::int64_t pas = moitiéArrondie(pos); pas >= taille; pas = moitiéArrondie(pas)) {
-        octets.resize(static_cast<std::size_t>(std::max(taille, 0)));
-        octets.resize(fichier.lire(octets.data(), octets.size(), std::max<std::int64_t>(pos - 1, 0)));
-        const std::size_t finPremière = octets.find('\n');
-        if (finPremière == std::string::npos) break;
-        std::string_view ligne = std::string_view(octets).substr(finPremière + 1);
-        const std::size_t finSeconde = ligne.find('\n');
-        if (finSeconde != std::string_view::npos) {
-            ligne = ligne.substr(0, finSeconde);
-            if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-        }
-        if (ligne.empty()) break;
-        const int ordre = depuisWindows1252(ligne.substr(0, ligne.find('\t'))).compare(clé);
-        if (ordre > 0)
-            pos -= pas;
-        else if (ordre < 0)
-            pos += pas;
-    }
-    std::int64_t r = longueur - pos + (avant ? 2 * std::int64_t{taille} : -3 * std::int64_t{taille});
-    r = std::clamp<std::int64_t>(r, 0, longueur);
-    return static_cast<std::int32_t>(std::min<std::int64_t>(r, std::numeric_limits<std::int32_t>::max()));
+    return rechercheParClé(fichier.longueur(), clé, taille, avant, [&](std::int64_t début, std::size_t n) {
+        octets.resize(n);
+        octets.resize(fichier.lire(octets.data(), n, début));
+        return std::string_view(octets);
+    });
 }
 
 std::int16_t Fichier::TailleLigne() {

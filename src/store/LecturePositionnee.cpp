@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "store/ErreurSysteme.h"
@@ -25,6 +26,8 @@ LecturePositionnée::LecturePositionnée(const std::string& chemin, std::uint64_
 LecturePositionnée::~LecturePositionnée() { ::close(descripteur_); }
 
 std::size_t LecturePositionnée::lire(char* destination, std::size_t taille, std::int64_t début) {
+    // Nothing is read past the length the file had when opened, which spares a read that finds the end.
+    taille = static_cast<std::size_t>(std::clamp<std::int64_t>(longueur_ - début, 0, static_cast<std::int64_t>(taille)));
     std::size_t total = 0;
     while (total < taille) {
         const ssize_t lus = ::pread(descripteur_, destination + total, taille - total,

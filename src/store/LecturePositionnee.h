@@ -18,7 +18,8 @@ public:
     std::int64_t longueur() const { return longueur_; }
 
     /// Reads up to `taille` bytes from byte `début` (counted from 0) into `destination`; fewer at the end of
-    /// the file. Returns the number of bytes read; throws ErreurFichier on a read error.
+    /// the file or past the length it had when opened. Returns the number of bytes read; throws ErreurFichier
+    /// on a read error.
     std::size_t lire(char* destination, std::size_t taille, std::int64_t début);
 
 private:

@@ -32,6 +32,14 @@ std::vector<Valeur> valeurs(const Fonction& f) {
 
 const Valeur zéro{std::int16_t{0}};
 
+/// n candles for a series given apart, their prices of no account, and the trend period.
+BourseCollection bougiesSansPrix(std::size_t n, std::int16_t période) {
+    BourseCollection bourse;
+    for (std::size_t i = 0; i < n; ++i) bourse.Ajouter("20240102", 1, 1, 1, 1, Monnaie{});
+    bourse.Options.Item(OptionsAnalyse::Période, std::to_string(période));
+    return bourse;
+}
+
 // ---- Volatilité: the two-candle range in percent of the two-candle low ----
 
 struct CasVolatilité {
@@ -132,9 +140,7 @@ class VariationTest : public testing::TestWithParam<CasVariation> {};
 
 TEST_P(VariationTest, Cellules) {
     const CasVariation& cas = GetParam();
-    BourseCollection bourse;
-    for (std::size_t i = 0; i < cas.x.size(); ++i) bourse.Ajouter("20240102", 1, 1, 1, 1, Monnaie{});
-    bourse.Options.Item(OptionsAnalyse::Période, std::to_string(cas.période));
+    const BourseCollection bourse = bougiesSansPrix(cas.x.size(), cas.période);
     EXPECT_EQ(valeurs(bourse.Variation(série(cas.x))), cas.attendu);
 }
 
@@ -174,9 +180,7 @@ class VariationMoyenneTest : public testing::TestWithParam<CasVariationMoyenne> 
 
 TEST_P(VariationMoyenneTest, Cellules) {
     const CasVariationMoyenne& cas = GetParam();
-    BourseCollection bourse;
-    for (std::size_t i = 0; i < cas.x.size(); ++i) bourse.Ajouter("20240102", 1, 1, 1, 1, Monnaie{});
-    bourse.Options.Item(OptionsAnalyse::Période, std::to_string(cas.période));
+    const BourseCollection bourse = bougiesSansPrix(cas.x.size(), cas.période);
     EXPECT_EQ(valeurs(bourse.VariationMoyenne(série(cas.x), cas.format)), cas.attendu);
 }
 
@@ -202,9 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.nom; });
 
 TEST(VariationMoyenne, SérieCourteQueLesBougies) {
-    BourseCollection bourse;
-    for (int i = 0; i < 7; ++i) bourse.Ajouter("20240102", 1, 1, 1, 1, Monnaie{});
-    bourse.Options.Item(OptionsAnalyse::Période, "2");
+    const BourseCollection bourse = bougiesSansPrix(7, 2);
     // The average holds exactly the series' six values: the seventh candle has none.
     EXPECT_THROW(bourse.VariationMoyenne(série({1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}), "00.00"), ErreurIndice);
 }

@@ -70,6 +70,19 @@ TEST(MesuresTest, UneSérieChangéeParSaFonctionEstVue) {
     EXPECT_THROW(bourse.Corps(1), ErreurConversion);
 }
 
+TEST(MesuresTest, UneSérieRemplacéeParUneAutreDeMêmeVersionEstLue) {
+    // The new store may take the freed one's place in memory and shows the same version.
+    BourseCollection bourse = bougies({{10, 13, 9, 12}});
+    EXPECT_EQ(bourse.Corps(1), 2);
+    const std::uint64_t version = bourse.Clôture.Data()->version();
+    bourse.Clôture = Fonction();
+    Fonction clôtures;
+    clôtures.Item(1, 15.0f);
+    ASSERT_EQ(clôtures.Data()->version(), version);
+    bourse.Clôture = std::move(clôtures);
+    EXPECT_EQ(bourse.Corps(1), 5);
+}
+
 // ---- Position predicates ----
 
 struct CasPosition {

@@ -144,11 +144,11 @@ inline const Bougies troisMéthodesBaissière{grandNoir,
                                      {101.5f, 102.3f, 101.2f, 101.9f},
                                      {102, 102.8f, 101.7f, 102.4f},
                                      {102.5f, 102.7f, 97.3f, 97.5f}};
-inline const Bougies troisMéthodesSortieDuCadre{grandNoir,
-                                         {101, 102, 100.5f, 101.4f},
-                                         {101.5f, 105.3f, 101.2f, 101.9f},
-                                         {102, 102.8f, 101.7f, 102.4f},
-                                         {102.5f, 102.7f, 97.3f, 97.5f}};
+inline const Bougies troisMéthodesSortieDuCadre = [] {
+    Bougies bougies = troisMéthodesBaissière;
+    bougies[2].h = 105.3f;  // the second small candle reaches above the long black one
+    return bougies;
+}();
 inline const Bougies troisMéthodesHaussière{grandBlanc,
                                      {104, 104.5f, 103, 103.6f},
                                      {103.5f, 104, 102.6f, 103.1f},

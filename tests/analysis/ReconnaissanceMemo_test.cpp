@@ -72,6 +72,20 @@ INSTANTIATE_TEST_SUITE_P(
                       [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::TailleMarubozu, "100"); }},
         CasChangement{"UneSerieDeTaillesRemplacee", grandNoirSeul, Marche::Neutre, "0,0625", 101, 100,
                       [](BourseCollection& b) { b.MoyenneCorps = b.TailleCorps.MMA(1); }},
+        // The new store may take the freed one's place in memory and shows the same version.
+        CasChangement{"UnPrixRemplaceParUneSerieDeMemeVersion", sommetEnPinces, Marche::Hausse, "0,0625", 103, 100,
+                      [](BourseCollection& b) {
+                          std::vector<float> maximums;
+                          for (std::int32_t i = 1; i <= b.Nombre; ++i) maximums.push_back(b.Maximum.Item(i).enSimple());
+                          maximums[static_cast<std::size_t>(b.Nombre) - 2] = 103.5f;
+                          const std::uint64_t version = b.Maximum.Data()->version();
+                          b.Maximum = Fonction();
+                          Fonction nouveaux;
+                          for (std::int32_t i = 1; i <= b.Nombre; ++i)
+                              nouveaux.Item(i, maximums[static_cast<std::size_t>(i) - 1]);
+                          ASSERT_EQ(nouveaux.Data()->version(), version);
+                          b.Maximum = std::move(nouveaux);
+                      }},
         CasChangement{"LesOptionsRemplacees", marteauBlanc, Marche::Hausse, "0,0625", 107, 208,
                       [](BourseCollection& b) {
                           OptionsAnalyse options = b.Options;

@@ -52,27 +52,28 @@ TEST_P(ConfirmationTest, Figure) {
     EXPECT_EQ(bourse.ChandelierConfirmé(2), cas.confirmé);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cas, ConfirmationTest,
-    testing::Values(
-        CasConfirmation{"DojiHausseSuiviDUneGrandeNoire", doji, grandeNoire, 300, 2, "1", true},
-        CasConfirmation{"DojiHausseSuiviDUneGrandeBlanche", doji, grandeBlanche, 300, 2, "1", false},
-        CasConfirmation{"DojiBaisseSuiviDUneGrandeBlanche", doji, grandeBlanche, 300, 1, "1", true},
-        CasConfirmation{"DojiBaisseSuiviDUneGrandeNoire", doji, grandeNoire, 300, 1, "1", false},
-        CasConfirmation{"DojiSansTendanceNoire", doji, grandeNoire, 300, 0, "1", false},
-        CasConfirmation{"DojiSansTendanceBlanche", doji, grandeBlanche, 300, 0, "1", false},
-        CasConfirmation{"DojiSansValeurDeTendance", doji, grandeNoire, 300, std::nullopt, "0", false},
-        // Neutral figures read the trend series even when the trend option is off.
-        CasConfirmation{"DojiHausseTendanceDesactivee", doji, grandeNoire, 301, 2, "0", true},
-        CasConfirmation{"HaussiereSuivieDUneGrandeBlanche", doji, grandeBlanche, 208, 0, "1", true},
-        CasConfirmation{"HaussiereSuivieDUneGrandeNoire", doji, grandeNoire, 208, 1, "1", false},
-        CasConfirmation{"HaussiereClotureEnBaisse", doji, grandeBlancheEnBaisse, 208, 1, "1", false},
-        CasConfirmation{"HaussierePetiteBougieSuivante", blancheAuCorpsDe20, petiteBlanche, 201, 1, "1", false},
-        CasConfirmation{"BaissiereSuivieDUneGrandeNoire", doji, grandeNoire, 108, 0, "1", true},
-        CasConfirmation{"BaissiereSuivieDUneGrandeBlanche", doji, grandeBlanche, 108, 2, "1", false},
-        CasConfirmation{"BougieBlancheCommeFigureHaussiere", doji, grandeBlanche, 200, std::nullopt, "1", true},
-        CasConfirmation{"AucuneFigure", doji, grandeBlanche, 400, 1, "1", false}),
-    [](const auto& info) { return info.param.nom; });
+const CasConfirmation casConfirmation[] = {
+    {"DojiHausseSuiviDUneGrandeNoire", doji, grandeNoire, 300, 2, "1", true},
+    {"DojiHausseSuiviDUneGrandeBlanche", doji, grandeBlanche, 300, 2, "1", false},
+    {"DojiBaisseSuiviDUneGrandeBlanche", doji, grandeBlanche, 300, 1, "1", true},
+    {"DojiBaisseSuiviDUneGrandeNoire", doji, grandeNoire, 300, 1, "1", false},
+    {"DojiSansTendanceNoire", doji, grandeNoire, 300, 0, "1", false},
+    {"DojiSansTendanceBlanche", doji, grandeBlanche, 300, 0, "1", false},
+    {"DojiSansValeurDeTendance", doji, grandeNoire, 300, std::nullopt, "0", false},
+    // Neutral figures read the trend series even when the trend option is off.
+    {"DojiHausseTendanceDesactivee", doji, grandeNoire, 301, 2, "0", true},
+    {"HaussiereSuivieDUneGrandeBlanche", doji, grandeBlanche, 208, 0, "1", true},
+    {"HaussiereSuivieDUneGrandeNoire", doji, grandeNoire, 208, 1, "1", false},
+    {"HaussiereClotureEnBaisse", doji, grandeBlancheEnBaisse, 208, 1, "1", false},
+    {"HaussierePetiteBougieSuivante", blancheAuCorpsDe20, petiteBlanche, 201, 1, "1", false},
+    {"BaissiereSuivieDUneGrandeNoire", doji, grandeNoire, 108, 0, "1", true},
+    {"BaissiereSuivieDUneGrandeBlanche", doji, grandeBlanche, 108, 2, "1", false},
+    {"BougieBlancheCommeFigureHaussiere", doji, grandeBlanche, 200, std::nullopt, "1", true},
+    {"AucuneFigure", doji, grandeBlanche, 400, 1, "1", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cas, ConfirmationTest, testing::ValuesIn(casConfirmation),
+                         [](const auto& info) { return info.param.nom; });
 
 TEST(Confirmation, LaDernièreBougieNEstJamaisConfirmée) {
     BourseCollection bourse = figureSuivieDe(doji, grandeBlanche, 200);

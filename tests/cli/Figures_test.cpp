@@ -21,14 +21,20 @@ struct CasFigures {
 
 void PrintTo(const CasFigures& cas, std::ostream* os) { *os << cas.nom; }
 
+/// Runs the figures command on a history file with the options given.
+Résultat lancerFigures(const EnvironnementEssai& env, const std::string& fichier,
+                       const std::vector<std::string>& options) {
+    std::vector<std::string> arguments{"figures", fichier};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    return lancerCli(env, arguments);
+}
+
 class FiguresCli : public testing::TestWithParam<CasFigures> {};
 
 TEST_P(FiguresCli, SortieAttendue) {
     const CasFigures& cas = GetParam();
     EnvironnementEssai env;
-    std::vector<std::string> arguments{"figures", historique};
-    arguments.insert(arguments.end(), cas.options.begin(), cas.options.end());
-    const Résultat résultat = lancerCli(env, arguments);
+    const Résultat résultat = lancerFigures(env, historique, cas.options);
     EXPECT_EQ(résultat.statut, 0);
     EXPECT_EQ(résultat.erreurs, "");
     EXPECT_EQ(résultat.sortie, lireOctets(dossier + cas.attendu));
@@ -51,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FiguresCliOptions, LaToleranceSeLitAvecUnPointOuUneVirgule) {
     EnvironnementEssai env;
-    const Résultat virgule = lancerCli(env, {"figures", historique, "--tolerance", "0,2", "--tendance", "0"});
-    const Résultat point = lancerCli(env, {"figures", historique, "--tolerance", "0.2", "--tendance", "0"});
+    const Résultat virgule = lancerFigures(env, historique, {"--tolerance", "0,2", "--tendance", "0"});
+    const Résultat point = lancerFigures(env, historique, {"--tolerance", "0.2", "--tendance", "0"});
     EXPECT_EQ(virgule.statut, 0);
     EXPECT_EQ(point.statut, 0);
     EXPECT_EQ(virgule.sortie, point.sortie);
@@ -61,8 +67,9 @@ TEST(FiguresCliOptions, LaToleranceSeLitAvecUnPointOuUneVirgule) {
 
 struct CasErreur {
     const char* nom;
-    std::vector<std::string> arguments;
-    const char* message;
+    std::vector<std::string> options;
+    const char* message;  // after the command's heading
+    std::string fichier = historique;
 };
 
 void PrintTo(const CasErreur& cas, std::ostream* os) { *os << cas.nom; }
@@ -72,48 +79,34 @@ class FiguresCliErreurs : public testing::TestWithParam<CasErreur> {};
 TEST_P(FiguresCliErreurs, MessageEtStatut2SansSortie) {
     const CasErreur& cas = GetParam();
     EnvironnementEssai env;
-    const Résultat résultat = lancerCli(env, cas.arguments);
+    const Résultat résultat = lancerFigures(env, cas.fichier, cas.options);
     EXPECT_EQ(résultat.statut, 2);
     EXPECT_EQ(résultat.sortie, "");
-    EXPECT_EQ(résultat.erreurs, cas.message);
+    EXPECT_EQ(résultat.erreurs, "vantorelle-cli figures : " + std::string(cas.message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, FiguresCliErreurs,
     testing::Values(
-        CasErreur{"FichierAbsent",
-                  {"figures", "/nulle/part/Absent_FR0000000000.txt"},
-                  "vantorelle-cli figures : le fichier d'historique « /nulle/part/Absent_FR0000000000.txt » "
-                  "n'existe pas.\n"},
-        CasErreur{"ToleranceIllisible",
-                  {"figures", historique, "--tolerance", "un peu"},
-                  "vantorelle-cli figures : --tolerance attend un nombre positif ou nul (0,0625 ou 0.0625), pas "
-                  "« un peu ».\n"},
-        CasErreur{"ToleranceNegative",
-                  {"figures", historique, "--tolerance", "-0,1"},
-                  "vantorelle-cli figures : --tolerance attend un nombre positif ou nul (0,0625 ou 0.0625), pas "
-                  "« -0,1 ».\n"},
-        CasErreur{"DateImpossible",
-                  {"figures", historique, "--du", "20240230"},
-                  "vantorelle-cli figures : --du attend une date aaaammjj, pas « 20240230 ».\n"},
-        CasErreur{"DatesInversees",
-                  {"figures", historique, "--du", "20240213", "--au", "20240124"},
-                  "vantorelle-cli figures : la première date (20240213) est après la dernière (20240124).\n"},
-        CasErreur{"PeriodeInconnue",
-                  {"figures", historique, "--periode", "annee"},
-                  "vantorelle-cli figures : --periode attend jour, semaine ou mois, pas « annee ».\n"},
-        CasErreur{"TendanceNiZeroNiUn",
-                  {"figures", historique, "--tendance", "oui"},
-                  "vantorelle-cli figures : --tendance attend 0 ou 1, pas « oui ».\n"},
-        CasErreur{"PeriodeIndicateursNulle",
-                  {"figures", historique, "--periode-indicateurs", "0"},
-                  "vantorelle-cli figures : --periode-indicateurs attend un entier de 1 à 32767, pas « 0 ».\n"},
-        CasErreur{"Periode2TropGrande",
-                  {"figures", historique, "--periode2", "40000"},
-                  "vantorelle-cli figures : --periode2 attend un entier de 1 à 32767, pas « 40000 ».\n"},
-        CasErreur{"TailleMarubozuIllisible",
-                  {"figures", historique, "--taille-marubozu", "1,5"},
-                  "vantorelle-cli figures : --taille-marubozu attend un entier de 0 à 32767, pas « 1,5 ».\n"}),
+        CasErreur{"FichierAbsent", {},
+                  "le fichier d'historique « /nulle/part/Absent_FR0000000000.txt » n'existe pas.\n",
+                  "/nulle/part/Absent_FR0000000000.txt"},
+        CasErreur{"ToleranceIllisible", {"--tolerance", "un peu"},
+                  "--tolerance attend un nombre positif ou nul (0,0625 ou 0.0625), pas « un peu ».\n"},
+        CasErreur{"ToleranceNegative", {"--tolerance", "-0,1"},
+                  "--tolerance attend un nombre positif ou nul (0,0625 ou 0.0625), pas « -0,1 ».\n"},
+        CasErreur{"DateImpossible", {"--du", "20240230"}, "--du attend une date aaaammjj, pas « 20240230 ».\n"},
+        CasErreur{"DatesInversees", {"--du", "20240213", "--au", "20240124"},
+                  "la première date (20240213) est après la dernière (20240124).\n"},
+        CasErreur{"PeriodeInconnue", {"--periode", "annee"},
+                  "--periode attend jour, semaine ou mois, pas « annee ».\n"},
+        CasErreur{"TendanceNiZeroNiUn", {"--tendance", "oui"}, "--tendance attend 0 ou 1, pas « oui ».\n"},
+        CasErreur{"PeriodeIndicateursNulle", {"--periode-indicateurs", "0"},
+                  "--periode-indicateurs attend un entier de 1 à 32767, pas « 0 ».\n"},
+        CasErreur{"Periode2TropGrande", {"--periode2", "40000"},
+                  "--periode2 attend un entier de 1 à 32767, pas « 40000 ».\n"},
+        CasErreur{"TailleMarubozuIllisible", {"--taille-marubozu", "1,5"},
+                  "--taille-marubozu attend un entier de 0 à 32767, pas « 1,5 ».\n"}),
     [](const auto& info) { return info.param.nom; });
 
 TEST(FiguresCliOptions, LAideDitQueLesSemainesGardentLesOptionsParDefaut) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "LigneTableau.h"
 #include "main/Produit.h"
 #include "main/RapportHTML.h"
 #include "shell/EnvironnementEssai.h"
@@ -16,16 +17,12 @@ namespace vantorelle {
 namespace {
 
 using T = TableauDeBord;
+using test::ajouter;
 using test::EnvironnementEssai;
 
 const char* const réglagesParDéfaut =
     "[BourseCollection]\nTolérance=0,0625\nPériode=14\nPériode2=9\nTailleMarubozu=1\nPondération=1\n"
     "[Path]\nAfficherDate=1\n";
-
-void ajouter(T& tableau, std::vector<std::string> cellules) {
-    std::vector<std::string_view> vues(cellules.begin(), cellules.end());
-    tableau.Ajouter(vues);
-}
 
 /// The fixed dashboard of the expected page: 8 rows counted, three shown (9, 10 and 9 sub-items).
 T tableauFixe() {

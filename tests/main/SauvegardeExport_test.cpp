@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "LigneTableau.h"
 #include "main/ExportEditeur.h"
 #include "main/SauvegardeGroupe.h"
 #include "store/DossierTemporaire.h"
@@ -13,11 +14,7 @@ namespace vantorelle {
 namespace {
 
 using T = TableauDeBord;
-
-void ajouter(T& tableau, std::vector<std::string> cellules) {
-    std::vector<std::string_view> vues(cellules.begin(), cellules.end());
-    tableau.Ajouter(vues);
-}
+using test::ajouter;
 
 T deuxLignes() {
     T tableau;

@@ -68,6 +68,8 @@ TEST(TableauDeBord, ColonnesDuTableau) {
         EXPECT_EQ(tableau.Définition(c).titre, titres[c]);
         EXPECT_EQ(tableau.Définition(c).largeur, largeurs[c]);
     }
+    EXPECT_EQ(tableau.Titres(),
+              "Date\tCode\tNom\tChandelier\tClôture\tVolatilité\tVolume\tRSI\tStoch\tPondération\tFormules");
 }
 
 TEST(TableauDeBord, SupprimerTroisLignesSurDix) {

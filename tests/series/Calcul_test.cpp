@@ -40,6 +40,9 @@ std::vector<Cas> casLimites() {
     Cours pondération = clôtures({1.0f, 1.0f});
     pondération.pondération = {std::int16_t{2}, std::int16_t{2}};
     pondération.volatilité = {1.5f, 0.0f};
+    Cours autrePondération = clôtures({1.0f, 1.0f});
+    autrePondération.pondération = {std::int16_t{3}, std::int16_t{3}};
+    autrePondération.volatilité = {2.5f, 0.0f};
     Cours volatilité = clôtures({1.0f, 1.0f});
     volatilité.volatilité = {1.5f, -3.0f};
     Cours volume = clôtures({1.0f, 1.0f});
@@ -78,6 +81,8 @@ std::vector<Cas> casLimites() {
         {"Vrai stays without it", {"B=1>0", "X=B"}, {}, {clôtures({1.0f})}, "X", {true}},
         {"the volatility's empty name takes an unresolved offset", {"X=Pondération[-1]"}, {}, {pondération}, "X",
          {noEval, 21.5}},
+        {"each security's volatility, once the formula was read on another", {"X=Pondération[-1]"}, {},
+         {pondération, autrePondération}, "X", {noEval, 32.5}},
         {"an offset alone", {"X=[-1]*2"}, {}, {volatilité}, "X", {noEval, 3.0}},
         {"an empty value gives an empty text", {"X=Volume-1"}, {}, {volume}, "X", {9.0, -1.0}},
         {"NO_EVAL fails what reads it", {"A=1/0", "B=A"}, {}, {clôtures({1.0f})}, "B", {noEval}},

@@ -2,16 +2,15 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "store/DossierTemporaire.h"
 
 namespace vantorelle::test {
 
@@ -20,11 +19,9 @@ namespace vantorelle::test {
 class EnvironnementEssai {
 public:
     EnvironnementEssai() {
-        std::string modèle = (std::filesystem::temp_directory_path() / "vantorelle-shell-XXXXXX").string();
-        racine_ = ::mkdtemp(modèle.data());
-        changer("VANTORELLE_CONFIG", (racine_ / "config" / "Vantorelle.ini").string());
-        changer("VANTORELLE_HOME", (racine_ / "programme").string());
-        changer("XDG_CACHE_HOME", (racine_ / "cache").string());
+        changer("VANTORELLE_CONFIG", chemin("config/Vantorelle.ini"));
+        changer("VANTORELLE_HOME", chemin("programme"));
+        changer("XDG_CACHE_HOME", chemin("cache"));
     }
     ~EnvironnementEssai() {
         for (const auto& [nom, valeur] : anciennes_) {
@@ -33,9 +30,6 @@ public:
             else
                 ::unsetenv(nom.c_str());
         }
-        std::error_code ignorée;
-        std::filesystem::permissions(racine_, std::filesystem::perms::owner_all, ignorée);
-        std::filesystem::remove_all(racine_, ignorée);
     }
     EnvironnementEssai(const EnvironnementEssai&) = delete;
     EnvironnementEssai& operator=(const EnvironnementEssai&) = delete;
@@ -52,31 +46,22 @@ public:
             ::unsetenv(nom.c_str());
     }
 
-    const std::filesystem::path& racine() const { return racine_; }
-    std::string paramètres() const { return (racine_ / "config" / "Vantorelle.ini").string(); }
-    std::filesystem::path programme() const { return racine_ / "programme"; }
+    const std::filesystem::path& racine() const { return dossier_.chemin(); }
+    std::string paramètres() const { return chemin("config/Vantorelle.ini"); }
+    std::filesystem::path programme() const { return racine() / "programme"; }
 
     /// A path inside the temporary folder.
-    std::string chemin(std::string_view relatif) const { return (racine_ / relatif).string(); }
+    std::string chemin(std::string_view relatif) const { return dossier_.fichier(relatif); }
 
     /// Creates the file (and its folders) with exactly these bytes and returns its path.
     std::string écrire(std::string_view relatif, std::string_view octets) const {
-        const std::filesystem::path chemin = racine_ / relatif;
-        std::filesystem::create_directories(chemin.parent_path());
-        std::ofstream(chemin, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
-        return chemin.string();
+        return dossier_.écrire(relatif, octets);
     }
 
 private:
-    std::filesystem::path racine_;
+    DossierTemporaire dossier_;  // removed after the environment is restored
     std::map<std::string, std::optional<std::string>> anciennes_;
 };
-
-/// The bytes of a file; empty when it is missing.
-inline std::string lireOctets(const std::string& chemin) {
-    std::ifstream flux(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-}
 
 /// Dates the file an hour back, as a file that has been there for a while.
 inline void vieillir(const std::string& chemin) {

@@ -8,10 +8,9 @@
 
 #include "DossierTemporaire.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
 
-using test::messageDErreur;
 using ::testing::ElementsAre;
 
 const std::string messageIndice = "L'indice n'appartient pas à la sélection.";
@@ -200,4 +199,4 @@ TEST(Arr, ValeursCouvreLesPositionsUnACount) {
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

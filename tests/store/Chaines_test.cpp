@@ -9,10 +9,8 @@
 #include "store/Dates.h"
 #include "store/Erreur.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
-
-using test::messageDErreur;
 
 TEST(Chaines, Remplacer) {
     struct Cas {
@@ -88,4 +86,4 @@ TEST(Dates, JourSemaineDuDimancheAuSamedi) {
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

@@ -7,11 +7,8 @@
 #include "DossierTemporaire.h"
 #include "store/Erreur.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
-
-using test::DossierTemporaire;
-using test::lireOctets;
 
 TEST(EcritureAtomique, RemplaceLeFichierSansLaisserDeTemporaire) {
     DossierTemporaire dossier;
@@ -34,9 +31,9 @@ TEST(EcritureAtomique, AUTraversDUnLienRemplaceLaCibleEtGardeLeLien) {
 TEST(EcritureAtomique, UnDossierAbsentEstUneErreurQuiNommeLeFichier) {
     DossierTemporaire dossier;
     const std::string chemin = dossier.fichier("absent/f.txt");
-    EXPECT_EQ(test::messageDErreur<ErreurFichier>([&] { écrireAtomiquement(chemin, "x"); }),
+    EXPECT_EQ(messageDErreur<ErreurFichier>([&] { écrireAtomiquement(chemin, "x"); }),
               chemin + " : écriture impossible (fichier ou dossier introuvable)");
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

@@ -8,11 +8,9 @@
 #include "DossierTemporaire.h"
 #include "store/Erreur.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
 
-using test::DossierTemporaire;
-using test::messageDErreur;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -60,4 +58,4 @@ TEST(Groupes, UneRacineAbsenteNeDonneAucunGroupe) {
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

@@ -10,12 +10,9 @@
 #include "store/Erreur.h"
 #include "store/Motif.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
 
-using test::DossierTemporaire;
-using test::lireOctets;
-using test::messageDErreur;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 namespace fs = std::filesystem;
@@ -171,4 +168,4 @@ TEST(Repertoires, ConcatenerFichiersGardeCeQuiPrecedeUneSourceIllisible) {
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

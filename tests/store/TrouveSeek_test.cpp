@@ -8,10 +8,8 @@
 #include "DossierTemporaire.h"
 #include "store/Fichier.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
-
-using test::DossierTemporaire;
 
 /// Ten lines of ten bytes, "k0\tabcde" to "k9\tabcde".
 std::string dixLignes() {
@@ -121,4 +119,4 @@ TEST(TrouveSeek, NeLitQueQuelquesLignes) {
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

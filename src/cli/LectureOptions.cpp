@@ -1,0 +1,43 @@
+#include "cli/LectureOptions.h"
+
+#include <iostream>
+
+namespace vantorelle::cli {
+
+namespace {
+
+std::optional<Jour> lireDate(const std::string& texte) {
+    if (texte.size() != 8 || texte.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const Jour jour = Jour::deClé(texte);
+    if (jour.estZéro()) return std::nullopt;
+    return jour;
+}
+
+}  // namespace
+
+std::optional<Fenêtre> lireFenêtre(const std::string& nomCommande, const std::string& du, const std::string& au) {
+    const auto lire = [&nomCommande](const char* option, const std::string& texte, std::optional<Jour>& date) {
+        if (texte.empty() || (date = lireDate(texte))) return true;
+        std::cerr << nomCommande << option << " attend une date aaaammjj, pas « " << texte << " ».\n";
+        return false;
+    };
+    Fenêtre fenêtre;
+    if (!lire("--du", du, fenêtre.du) || !lire("--au", au, fenêtre.au)) return std::nullopt;
+    return fenêtre;
+}
+
+bool datesDansLOrdre(const std::string& nomCommande, Jour du, Jour au) {
+    if (du <= au) return true;
+    std::cerr << nomCommande << "la première date (" << du.texte() << ") est après la dernière (" << au.texte()
+              << ").\n";
+    return false;
+}
+
+std::optional<PériodeBougie> lirePériode(const std::string& texte) {
+    if (texte == "jour") return PériodeBougie::Jour;
+    if (texte == "semaine") return PériodeBougie::Semaine;
+    if (texte == "mois") return PériodeBougie::Mois;
+    return std::nullopt;
+}
+
+}  // namespace vantorelle::cli
