@@ -22,7 +22,7 @@ Fonction nommée(std::string nom) {
 std::string nomAvecPériode(const char* indicateur, std::int16_t n) { return indicateur + std::to_string(n); }
 
 /// Gives the result its values as `Allouer` with their number then one `Ajouter` each would, in one move.
-void remplir(Fonction& r, std::vector<Valeur> valeurs) { r.Data()->FromArray(std::move(valeurs)); }
+void remplir(Fonction& r, Tableau<Valeur> valeurs) { r.Data()->FromArray(std::move(valeurs)); }
 
 /// The room a new store reaches after n appends, each growing it to the written position + 100 when full.
 std::int32_t capacitéAprèsAjouts(std::int32_t n) {
@@ -32,8 +32,8 @@ std::int32_t capacitéAprèsAjouts(std::int32_t n) {
 }
 
 /// The values of a new result, with room for n.
-std::vector<Valeur> valeursPour(std::int32_t n) {
-    std::vector<Valeur> valeurs;
+Tableau<Valeur> valeursPour(std::int32_t n) {
+    Tableau<Valeur> valeurs;
     valeurs.reserve(static_cast<std::size_t>(n));
     return valeurs;
 }

@@ -46,7 +46,7 @@ void ReconstruireTout() {
     const std::string tout = groupes + "All.txt";
     const std::string octets =
         lignesDesFichiers(sources, [&](std::string_view lignes) { écrireAtomiquement(tout, lignes); });
-    std::vector<std::string> lignes;
+    Tableau<std::string> lignes;
     for (const std::string_view ligne : lignesDe(octets)) lignes.push_back(depuisWindows1252(ligne));
     if (lignes.size() > 1 && lignes.back().empty()) lignes.pop_back();  // as a line file drops it on loading
     Fichier fichier(tout);

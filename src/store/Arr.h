@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/AllocateurGrandsBlocs.h"
 #include "store/Erreur.h"
 #include "store/MStringSortRoutines.h"
 
@@ -39,7 +40,7 @@ public:
     }
 
     /// Allocates the array's size, copies its values to positions 1 to n and sets `Count` to n.
-    void FromArray(std::vector<T> valeurs) {
+    void FromArray(Tableau<T> valeurs) {
         const auto n = static_cast<std::int32_t>(valeurs.size());
         Allocate(n);
         if (n > 0) valeurs_ = std::move(valeurs);
@@ -188,7 +189,7 @@ private:
     }
 
     // Positions 1 to valeurs_.size() are stored; min(count_, capacité_) <= size <= capacité_.
-    std::vector<T> valeurs_;
+    Tableau<T> valeurs_;
     std::int32_t capacité_ = 100;
     std::int32_t count_ = 0;
     std::uint64_t version_ = 0;

@@ -118,7 +118,7 @@ void Fichier::Charger(std::int32_t p1, std::int32_t p2, bool rapide) {
     if (!Existe()) return;
     LecturePositionnée fichier(nomLong_, octetsLus_);
     if (rapide) {
-        std::vector<std::string> morceaux;
+        Tableau<std::string> morceaux;
         if (p1 >= 0 && p2 >= 0) {
             const Tranche t = tranche(p1, p2, fichier.longueur());
             const auto prévoir = [&](std::size_t lignes) { morceaux.reserve(lignes); };

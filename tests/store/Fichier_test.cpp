@@ -247,7 +247,7 @@ TEST(Fichier, DedupliquerRetireLesVoisinsEgaux) {
     };
     for (const CasDeDoublons& c : cas) {
         Fichier f;
-        f.Data().FromArray(c.avant);
+        f.Data().FromArray({c.avant.begin(), c.avant.end()});
         f.Dédupliquer(c.colonne);
         EXPECT_THAT(lignes(f), ElementsAreArray(c.après)) << ::testing::PrintToString(c.avant) << " " << c.colonne;
     }
