@@ -13,6 +13,7 @@
 #include "store/Arr.h"
 #include "store/Fichier.h"
 #include "store/MStringSortRoutines.h"
+#include "store/TexteNombre.h"
 
 namespace {
 
@@ -142,5 +143,51 @@ void Arr_Add(benchmark::State& état) {
     état.SetItemsProcessed(état.iterations() * état.range(0));
 }
 BENCHMARK(Arr_Add)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+/// What a market scan writes, in equal parts: prices (12.34), percentages (-3.57), averages (1234.567…, all
+/// their digits) and volumes (0.123).
+std::vector<double> nombresDuMarché(std::size_t n) {
+    std::mt19937 générateur(11);
+    std::uniform_int_distribution<int> centimes(1, 99'999), pourcentages(-2'000, 2'000), millièmes(1, 9'999);
+    std::uniform_real_distribution<double> cours(1, 5'000);
+    std::vector<double> nombres(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        switch (i % 4) {
+        case 0: nombres[i] = centimes(générateur) / 100.0; break;
+        case 1: nombres[i] = pourcentages(générateur) / 100.0; break;
+        case 2: nombres[i] = (cours(générateur) + cours(générateur) + cours(générateur)) / 3; break;
+        default: nombres[i] = millièmes(générateur) / 1000.0; break;
+        }
+    }
+    return nombres;
+}
+
+constexpr std::size_t nombresParTour = 4096;
+
+/// One text per iteration, going round the mix: the time shown is the time of one call.
+template <typename Flottant, typename Texte>
+void écrireNombres(benchmark::State& état, Texte texte) {
+    const std::vector<double> source = nombresDuMarché(nombresParTour);
+    const std::vector<Flottant> nombres(source.begin(), source.end());
+    std::size_t i = 0;
+    for (auto _ : état) {
+        benchmark::DoNotOptimize(texte(nombres[i]));
+        i = (i + 1) % nombresParTour;
+    }
+    état.SetItemsProcessed(état.iterations());
+}
+
+void texteSimple_marche_4096_nombres(benchmark::State& état) {
+    écrireNombres<float>(état, [](float x) { return texteSimple(x); });
+}
+void texteDouble_marche_4096_nombres(benchmark::State& état) {
+    écrireNombres<double>(état, [](double x) { return texteDouble(x); });
+}
+void Format_simple_00_00_marche_4096_nombres(benchmark::State& état) {
+    écrireNombres<float>(état, [](float x) { return Format(x, "00.00"); });
+}
+BENCHMARK(texteSimple_marche_4096_nombres);
+BENCHMARK(texteDouble_marche_4096_nombres);
+BENCHMARK(Format_simple_00_00_marche_4096_nombres);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/Commandes.h"
+#include "cli/MessagesAnalyse.h"
 
 using namespace vantorelle::cli;
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << app.get_name() << " : " << e.what() << "\n";
+        std::cerr << app.get_name() << " : " << messageEnFrançais(e.what()) << "\n";
         return 2;
     }
     if (!configuration.empty()) setenv("VANTORELLE_CONFIG", configuration.c_str(), 1);

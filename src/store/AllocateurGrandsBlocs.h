@@ -21,7 +21,9 @@ struct AllocateurGrandsBlocs {
     AllocateurGrandsBlocs(const AllocateurGrandsBlocs<U>&) noexcept {}
 
     T* allocate(std::size_t n) {
-        if (n > std::numeric_limits<std::size_t>::max() / sizeof(T)) throw std::bad_array_new_length();
+        // Leaves room to round the size up to whole huge pages.
+        if (n > (static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) - grandePage) / sizeof(T))
+            throw std::bad_array_new_length();
         if (!grand(n)) return std::allocator<T>{}.allocate(n);
         const std::size_t octets = arrondi(n);
         void* p = std::aligned_alloc(grandePage, octets);

@@ -1,10 +1,14 @@
 #include "store/TexteNombre.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include <fast_float/fast_float.h>
 
@@ -16,191 +20,278 @@ namespace {
 
 constexpr int chiffresSimple = 7;
 constexpr int chiffresDouble = 15;
+constexpr int déborde = 16;  // room for moving 16 bytes at once past the end of the digits
 
-/// A decimal number: value = ±0.chiffres × 10^pointe, chiffres without trailing zeros, empty for zero.
-struct Décimal {
-    bool négatif = false;
-    std::string chiffres;
-    int pointe = 0;
+__extension__ typedef unsigned __int128 u128;  // GCC's, exact products of 64 by 64 bits
+
+constexpr auto puissancesDeDix = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// 5^55 is the last power of five below 2^128.
+constexpr auto puissancesDeCinq = [] {
+    std::array<u128, 56> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+    return p;
+}();
+
+int largeurEnBits(u128 n) {
+    const auto haut = static_cast<std::uint64_t>(n >> 64);
+    return haut != 0 ? 64 + std::bit_width(haut) : std::bit_width(static_cast<std::uint64_t>(n));
+}
+
+/// The leading digits of a positive value, truncated: chiffres = floor(a × 10^(p - exposant)), which has
+/// p + 1 or p + 2 digits.
+struct Troncature {
+    std::uint64_t chiffres;
+    int exposant;
 };
 
-int nombreDeChiffres(std::uint64_t n) {
-    int compte = 0;
-    for (; n != 0; n /= 10) ++compte;
-    return compte;
+/// The slow way, for values too small or too large for 128-bit integers: to_chars writes all the digits of
+/// a double exactly when asked for 767 of them.
+Troncature troncatureLente(double a, int p) {
+    char texte[800];
+    const auto fin = std::to_chars(texte, texte + sizeof texte, a, std::chars_format::scientific, 766).ptr;
+    Troncature t{static_cast<std::uint64_t>(texte[0] - '0'), 0};
+    for (int i = 2; i < p + 2; ++i) t.chiffres = t.chiffres * 10 + static_cast<std::uint64_t>(texte[i] - '0');
+    const char* e = std::find(texte, fin, 'e') + 1;
+    std::from_chars(e + (*e == '+'), fin, t.exposant);
+    return t;
 }
 
-// The rounding half away from zero differs from the correct rounding that to_chars gives only on an exact
-// tie, that is when the exact decimal expansion of a has precisely p + 1 significant digits ending in 5.
-bool estMilieu(double a, int p) {
-    int exposant2 = 0;
-    const double mantisse = std::frexp(a, &exposant2);
-    auto m = static_cast<std::uint64_t>(std::ldexp(mantisse, 53));
-    int q = exposant2 - 53;
-    while ((m & 1u) == 0) {
-        m >>= 1;
-        ++q;
+// Exact: a = m × 2^e, and a × 10^t = m × 5^t × 2^(e + t) is a product and a shift in 128-bit integers for
+// every value from about 10^-17 to 10^38, and for nearly all singles.
+Troncature tronquer(double a, int p) {
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const int champExposant = static_cast<int>(bits >> 52);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    int e = -1074;
+    if (champExposant != 0) {
+        m |= std::uint64_t{1} << 52;
+        e = champExposant - 1075;
     }
-    std::uint64_t limite = 1;
-    for (int i = 0; i <= p; ++i) limite *= 10;
-    if (q < 0) {
-        // a = m × 5^k / 10^k: its significant digits are those of m × 5^k, which ends in 5.
-        for (int k = -q; k > 0; --k) {
-            m *= 5;  // m stays below 5 × 10^(p + 1): no overflow
-            if (m >= limite) return false;
+    const int zéros = std::countr_zero(m);
+    m >>= zéros;
+    e += zéros;
+    const int exposant2 = std::bit_width(m) - 1 + e;  // 2^exposant2 ≤ a < 2^(exposant2 + 1)
+    const int exposant = (exposant2 * 315653) >> 20;   // floor(exposant2 × log10(2)): floor(log10(a)) or one less
+    const int t = p - exposant;
+    if (t >= 0) {
+        if (t < static_cast<int>(puissancesDeCinq.size()) &&
+            std::bit_width(m) + largeurEnBits(puissancesDeCinq[static_cast<std::size_t>(t)]) <= 128) {
+            const u128 produit = m * puissancesDeCinq[static_cast<std::size_t>(t)];
+            const int décalage = e + t;
+            return {static_cast<std::uint64_t>(décalage >= 0 ? produit << décalage : produit >> -décalage), exposant};
         }
-        return nombreDeChiffres(m) == p + 1;
+    } else if (-t < static_cast<int>(puissancesDeCinq.size())) {
+        // a / 10^u = m × 2^(e - u) / 5^u
+        const int u = -t;
+        const u128 cinqU = puissancesDeCinq[static_cast<std::size_t>(u)];
+        if (e >= u && std::bit_width(m) + e - u <= 128)
+            return {static_cast<std::uint64_t>((u128{m} << (e - u)) / cinqU), exposant};
+        if (e < u && largeurEnBits(cinqU) + u - e <= 128)
+            return {static_cast<std::uint64_t>(m / (cinqU << (u - e))), exposant};
     }
-    // a = m × 2^q: its significant part m / 5^q must be an integer ending in 5.
-    for (int k = 0; k < q; ++k) {
-        if (m % 5 != 0) return false;
-        m /= 5;
-    }
-    return m % 5 == 0 && nombreDeChiffres(m) == p + 1;
+    return troncatureLente(a, p);
 }
 
-/// Reads the digits and exponent of to_chars' scientific text "d.ddde±xx".
-Décimal lireScientifique(std::string_view texte) {
-    Décimal d;
-    const auto e = texte.find('e');
-    for (char c : texte.substr(0, e))
-        if (c != '.') d.chiffres += c;
-    d.pointe = std::atoi(std::string(texte.substr(e + 1)).c_str()) + 1;
-    return d;
+/// A decimal number: value = ±0.chiffres × 10^pointe, chiffres without trailing zeros, none for zero.
+struct Décimal {
+    bool négatif = false;
+    int nombre = 0;
+    int pointe = 0;
+    char chiffres[chiffresDouble + déborde] = {};
+};
+
+constexpr char paires[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void écrirePaire(std::uint64_t n, char* vers) { std::memcpy(vers, paires + 2 * n, 2); }
+
+/// Writes the 7 digits of n < 10^7, leading zeros included.
+void écrireSeptChiffres(std::uint64_t n, char* vers) {
+    vers[0] = static_cast<char>('0' + n / 1000000);
+    const std::uint64_t reste = n % 1000000;
+    écrirePaire(reste / 10000, vers + 1);
+    écrirePaire(reste / 100 % 100, vers + 3);
+    écrirePaire(reste % 100, vers + 5);
 }
 
-void retirerZérosFinals(Décimal& d) {
-    while (!d.chiffres.empty() && d.chiffres.back() == '0') d.chiffres.pop_back();
+/// Writes the 8 digits of n < 10^8, leading zeros included.
+void écrireHuitChiffres(std::uint64_t n, char* vers) {
+    const std::uint64_t haut = n / 10000;
+    const std::uint64_t bas = n % 10000;
+    écrirePaire(haut / 100, vers);
+    écrirePaire(haut % 100, vers + 2);
+    écrirePaire(bas / 100, vers + 4);
+    écrirePaire(bas % 100, vers + 6);
 }
 
-/// Adds one unit of the last digit, carrying into a new leading digit when all were nines.
-void incrémenter(Décimal& d) {
-    for (auto i = d.chiffres.size(); i-- > 0;) {
-        if (d.chiffres[i] != '9') {
-            ++d.chiffres[i];
-            return;
-        }
-        d.chiffres[i] = '0';
+/// The trailing zeros of n > 0, which has fewer than 16 of them.
+int zérosFinals(std::uint64_t n) {
+    int zéros = 0;
+    for (const int bloc : {8, 4, 2, 1}) {
+        const std::uint64_t puissance = puissancesDeDix[static_cast<std::size_t>(bloc)];
+        const bool divisible = n % puissance == 0;
+        n = divisible ? n / puissance : n;
+        zéros += divisible ? bloc : 0;
     }
-    d.chiffres.insert(d.chiffres.begin(), '1');
-    ++d.pointe;
+    return zéros;
 }
 
 /// x rounded to p significant digits, half away from zero.
 Décimal significatifs(double x, int p) {
     Décimal d;
     if (x == 0.0 || !std::isfinite(x)) return d;
-    const double a = std::fabs(x);
-    char tampon[64];
-    const bool milieu = estMilieu(a, p);
-    // On a tie the p + 1 digits are exact; otherwise the correctly rounded p digits are the answer.
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, a, std::chars_format::scientific,
-                                   milieu ? p : p - 1).ptr;
-    d = lireScientifique(std::string_view(tampon, static_cast<std::size_t>(fin - tampon)));
-    if (milieu) {
-        d.chiffres.pop_back();
-        incrémenter(d);
-    }
     d.négatif = x < 0;
-    retirerZérosFinals(d);
+    auto [n, exposant] = tronquer(std::fabs(x), p);
+    if (n >= puissancesDeDix[static_cast<std::size_t>(p) + 1]) {
+        n /= 10;
+        ++exposant;
+    }
+    // Half away from zero rounds up exactly when the first digit dropped is 5 or more, whatever follows it.
+    n = (n + 5) / 10;
+    if (n == puissancesDeDix[static_cast<std::size_t>(p)]) {
+        n /= 10;
+        ++exposant;
+    }
+    d.pointe = exposant + 1;
+    d.nombre = p - zérosFinals(n);
+    if (p == chiffresDouble) {
+        écrireSeptChiffres(n / 100000000, d.chiffres);
+        écrireHuitChiffres(n % 100000000, d.chiffres + 7);
+    } else {
+        écrireSeptChiffres(n, d.chiffres);
+    }
     return d;
 }
 
+// Both move 16 bytes whatever the count, at most 15, in one instruction rather than a call: the texts have
+// room for it.
+char* copier(const char* début, int nombre, char* vers) {
+    std::memcpy(vers, début, déborde);
+    return vers + nombre;
+}
+
+char* remplirDeZéros(int nombre, char* vers) {
+    std::memset(vers, '0', déborde);
+    return vers + nombre;
+}
+
 std::string texteFixe(const Décimal& d) {
-    std::string s = d.négatif ? "-" : "";
+    char texte[2 + chiffresDouble * 2 + déborde];
+    char* s = texte;
+    if (d.négatif) *s++ = '-';
     if (d.pointe <= 0) {
-        s += "0,";
-        s.append(static_cast<std::size_t>(-d.pointe), '0');
-        return s + d.chiffres;
+        *s++ = '0';
+        *s++ = ',';
+        s = copier(d.chiffres, d.nombre, remplirDeZéros(-d.pointe, s));
+    } else if (d.nombre <= d.pointe) {
+        s = remplirDeZéros(d.pointe - d.nombre, copier(d.chiffres, d.nombre, s));
+    } else {
+        s = copier(d.chiffres, d.pointe, s);
+        *s++ = ',';
+        s = copier(d.chiffres + d.pointe, d.nombre - d.pointe, s);
     }
-    const auto entiers = static_cast<std::size_t>(d.pointe);
-    if (d.chiffres.size() <= entiers) {
-        s += d.chiffres;
-        s.append(entiers - d.chiffres.size(), '0');
-        return s;
-    }
-    s.append(d.chiffres, 0, entiers);
-    s += ',';
-    s.append(d.chiffres, entiers);
-    return s;
+    return std::string(texte, s);
 }
 
 std::string texteExposant(const Décimal& d) {
-    std::string s = d.négatif ? "-" : "";
-    s += d.chiffres[0];
-    if (d.chiffres.size() > 1) {
-        s += ',';
-        s.append(d.chiffres, 1);
+    char texte[8 + chiffresDouble + déborde];
+    char* s = texte;
+    if (d.négatif) *s++ = '-';
+    *s++ = d.chiffres[0];
+    if (d.nombre > 1) {
+        *s++ = ',';
+        s = copier(d.chiffres + 1, d.nombre - 1, s);
     }
     const int exposant = d.pointe - 1;
-    s += exposant < 0 ? "E-" : "E+";
-    const std::string e = std::to_string(std::abs(exposant));
-    if (e.size() < 2) s += '0';
-    return s + e;
+    *s++ = 'E';
+    *s++ = exposant < 0 ? '-' : '+';
+    const auto absolu = static_cast<std::size_t>(std::abs(exposant));
+    if (absolu >= 100) *s++ = static_cast<char>('0' + absolu / 100);
+    écrirePaire(absolu % 100, s);
+    return std::string(texte, s + 2);
 }
 
 std::string texteNombre(double x, int précision, int pointeMaximale) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
     const Décimal d = significatifs(x, précision);
-    if (d.chiffres.empty()) return "0";
+    if (d.nombre == 0) return "0";
     // 0.0001 ≤ |x| < 10^pointeMaximale, tested on the rounded value.
     if (d.pointe >= -3 && d.pointe <= pointeMaximale) return texteFixe(d);
     return texteExposant(d);
 }
 
 struct FormatFixe {
-    std::size_t entiersMinimum = 0;
+    int entiersMinimum = 0;
     int décimales = 0;
 };
 
+/// Reads "#…#0…0" with an optional ".0…0".
 FormatFixe lireFormat(std::string_view format) {
+    std::size_t i = 0;
+    auto passer = [&](char c) {
+        const std::size_t début = i;
+        while (i < format.size() && format[i] == c) ++i;
+        return static_cast<int>(i - début);
+    };
+    passer('#');
     FormatFixe f;
-    const auto point = format.find('.');
-    const auto entiers = format.substr(0, point);
-    const auto décimales = point == std::string_view::npos ? std::string_view() : format.substr(point + 1);
-    const auto premierZéro = entiers.find('0');
-    const bool entiersValides = entiers.find_first_not_of("#0") == std::string_view::npos &&
-                                (premierZéro == std::string_view::npos ||
-                                 entiers.find('#', premierZéro) == std::string_view::npos);
-    if (!entiersValides || décimales.find_first_not_of('0') != std::string_view::npos ||
-        (point != std::string_view::npos && décimales.empty()) || format.empty())
+    f.entiersMinimum = passer('0');
+    bool valide = !format.empty();
+    if (i < format.size() && format[i] == '.') {
+        ++i;
+        f.décimales = passer('0');
+        valide = valide && f.décimales > 0;
+    }
+    if (!valide || i != format.size())
         throw ErreurConversion("Format numérique non reconnu : \"" + std::string(format) + "\"");
-    f.entiersMinimum = premierZéro == std::string_view::npos ? 0 : entiers.size() - premierZéro;
-    f.décimales = static_cast<int>(décimales.size());
     return f;
 }
 
-std::string formater(Décimal d, std::string_view format) {
+/// Adds one unit of the last digit; the nines it turns into zeros are trailing zeros, dropped.
+void incrémenter(Décimal& d) {
+    while (d.nombre > 0 && d.chiffres[d.nombre - 1] == '9') --d.nombre;
+    if (d.nombre == 0) {
+        d.chiffres[0] = '1';
+        d.nombre = 1;
+        ++d.pointe;
+    } else {
+        ++d.chiffres[d.nombre - 1];
+    }
+}
+
+/// d in the format, d rounded at its decimals on the way.
+std::string formater(Décimal& d, std::string_view format) {
     const FormatFixe f = lireFormat(format);
     const int gardés = d.pointe + f.décimales;
     if (gardés < 0) {
-        d.chiffres.clear();
-    } else if (static_cast<std::size_t>(gardés) < d.chiffres.size()) {
-        const bool versLeHaut = d.chiffres[static_cast<std::size_t>(gardés)] >= '5';
-        d.chiffres.resize(static_cast<std::size_t>(gardés));
-        if (versLeHaut) incrémenter(d);
-        retirerZérosFinals(d);
+        d.nombre = 0;
+    } else if (gardés < d.nombre) {
+        const bool versLeHaut = d.chiffres[gardés] >= '5';
+        d.nombre = gardés;
+        if (versLeHaut)
+            incrémenter(d);
+        else
+            while (d.nombre > 0 && d.chiffres[d.nombre - 1] == '0') --d.nombre;
     }
-    std::string entiers;
-    std::string décimales;
-    if (!d.chiffres.empty()) {
-        for (int position = 0; position < d.pointe; ++position)
-            entiers += position < static_cast<int>(d.chiffres.size()) ? d.chiffres[static_cast<std::size_t>(position)] : '0';
-        for (int position = d.pointe; position < d.pointe + f.décimales; ++position)
-            décimales += position >= 0 && position < static_cast<int>(d.chiffres.size())
-                             ? d.chiffres[static_cast<std::size_t>(position)]
-                             : '0';
-    } else {
-        décimales.assign(static_cast<std::size_t>(f.décimales), '0');
-    }
-    if (entiers.size() < f.entiersMinimum) entiers.insert(0, f.entiersMinimum - entiers.size(), '0');
-    std::string s = d.négatif && !d.chiffres.empty() ? "-" : "";
-    s += entiers;
-    if (f.décimales > 0) {
-        s += ',';
-        s += décimales;
-    }
+    const int entiers = d.nombre > 0 ? std::max(d.pointe, 0) : 0;
+    const int largeur = std::max(entiers, f.entiersMinimum);
+    const bool signe = d.négatif && d.nombre > 0;
+    std::string s(static_cast<std::size_t>(signe + largeur + (f.décimales > 0 ? 1 + f.décimales : 0)), '0');
+    char* const unités = s.data() + signe + largeur;  // just after the integer digits
+    if (signe) s[0] = '-';
+    if (f.décimales > 0) *unités = ',';
+    // The digit of rank j is worth 10^(pointe - 1 - j): left of the comma while j < pointe.
+    for (int j = 0; j < d.nombre; ++j) unités[j < d.pointe ? j - d.pointe : j - d.pointe + 1] = d.chiffres[j];
     return s;
 }
 
@@ -230,11 +321,13 @@ std::string texteEntier(long long n) { return std::to_string(n); }
 std::string texteBooléen(bool b) { return b ? "Vrai" : "Faux"; }
 
 std::string Format(float x, std::string_view format) {
-    return formater(significatifs(x, chiffresSimple), format);
+    Décimal d = significatifs(x, chiffresSimple);
+    return formater(d, format);
 }
 
 std::string Format(double x, std::string_view format) {
-    return formater(significatifs(x, chiffresDouble), format);
+    Décimal d = significatifs(x, chiffresDouble);
+    return formater(d, format);
 }
 
 std::optional<double> lireNombre(std::string_view texte) {
