@@ -18,6 +18,9 @@ namespace vantorelle {
 
 namespace {
 
+constexpr std::array<std::string_view, 4> clésBourse{Clés::Période, Clés::Période2, Clés::TailleMarubozu,
+                                                     Clés::Tolérance};
+
 bool estVide(const Valeur& v) { return v.estVide() || (v.estTexte() && std::get<std::string>(v.contenu()).empty()); }
 
 bool estVrai(const Valeur& v) { return v.genre() == Genre::Booléen && std::get<bool>(v.contenu()); }
@@ -125,11 +128,6 @@ void Générateur::compter(const Fonction& s, std::int32_t i, int r, const Fonct
     if (v > 70) c.Ajouter(r, S::Plus70);
     else if (v < 30) c.Ajouter(r, S::Moins30);
 }
-
-namespace {
-constexpr std::array<std::string_view, 4> clésBourse{Clés::Période, Clés::Période2, Clés::TailleMarubozu,
-                                                     Clés::Tolérance};
-}  // namespace
 
 Générateur::RéglagesBourse Générateur::lireRéglagesBourse() const {
     RéglagesBourse réglages;

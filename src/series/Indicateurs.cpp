@@ -114,8 +114,7 @@ Fonction Fonction::MACD(std::int16_t n1, std::int16_t n2) const {
     const std::int32_t taille = Longueur();
     if (taille < 1 || n1 < 1 || n2 < n1 || taille <= n2) return r;
     const Colonne x(*this);
-    const std::vector<float> courte = moyennesMobiles(x, n1);
-    const std::vector<float> longue = moyennesMobiles(x, n2);
+    const auto [longue, courte] = moyennesMobiles(x, n2, n1);
     auto valeurs = valeursPour(taille);
     for (std::size_t i = 0; i < courte.size(); ++i)
         valeurs.emplace_back(Round2(static_cast<double>(courte[i]) - longue[i]));
@@ -154,8 +153,7 @@ Fonction Fonction::Tendance(std::int16_t n) const {
     const auto demi = static_cast<std::int16_t>(arrondiPair(n / 2.0));
     if (demi < 1) return r;
     const Colonne x(*this);
-    const std::vector<float> longue = moyennesMobiles(x, n);
-    const std::vector<float> courte = moyennesMobiles(x, demi);
+    const auto [longue, courte] = moyennesMobiles(x, n, demi);
     auto valeurs = valeursPour(taille);
     for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(std::int16_t{0});
     for (std::int32_t i = n + 1; i <= taille; ++i) {

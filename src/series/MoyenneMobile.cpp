@@ -11,21 +11,31 @@ namespace vantorelle {
 
 namespace {
 
+/// The sums of the windows of n values and, when m > 0, of their first m values (the window of m values).
+struct Sommes {
+    std::vector<float> longues, courtes;
+};
+
 /// Each window summed from scratch, value by value, with the kind of every value taken into account.
-std::vector<float> sommesParValeur(const Colonne& x, std::int16_t n) {
-    std::vector<float> sommes(static_cast<std::size_t>(x.taille()));
+Sommes sommesParValeur(const Colonne& x, std::int16_t n, std::int16_t m) {
+    const auto taille = static_cast<std::size_t>(x.taille());
+    Sommes sommes{std::vector<float>(taille), std::vector<float>(m > 0 ? taille : 0)};
     for (std::int32_t i = 1; i <= x.taille(); ++i) {
         float s = 0.0f;
-        for (std::int32_t j = i; j >= std::max(i - n + 1, 1); --j)
+        const auto k = static_cast<std::size_t>(i) - 1;
+        for (std::int32_t j = i; j >= std::max(i - n + 1, 1); --j) {
             s = x.avecMonnaie() ? sommeSimple(s, x.valeurs()[static_cast<std::size_t>(j) - 1]) : sommeSimple(s, x[j]);
-        sommes[static_cast<std::size_t>(i) - 1] = s;
+            if (i - j + 1 == m) sommes.courtes[k] = s;
+        }
+        sommes.longues[k] = s;
+        if (m > 0 && i < m) sommes.courtes[k] = s;
     }
     return sommes;
 }
 
 /// The same sums, bit for bit, computed for a block of consecutive windows at once so that the additions
 /// of neighbouring windows overlap; valid when no value is currency and no sum can leave the single range.
-std::vector<float> sommesParBlocs(const Colonne& x, std::int16_t n) {
+Sommes sommesParBlocs(const Colonne& x, std::int16_t n, std::int16_t m) {
     constexpr std::size_t largeur = 16;
     const auto taille = static_cast<std::size_t>(x.taille());
     const auto avant = static_cast<std::size_t>(n) - 1;
@@ -33,17 +43,20 @@ std::vector<float> sommesParBlocs(const Colonne& x, std::int16_t n) {
     // +0 leaves a single sum unchanged (a sum started at +0 is never -0).
     std::vector<double> termes(avant + taille + largeur, 0.0);
     std::ranges::copy(x.nombres(), termes.begin() + static_cast<std::ptrdiff_t>(avant));
-    std::vector<float> sommes(taille + largeur);
+    Sommes sommes{std::vector<float>(taille + largeur), std::vector<float>(m > 0 ? taille + largeur : 0)};
     for (std::size_t début = 0; début < taille; début += largeur) {
         float s[largeur] = {};
         for (std::size_t k = 0; k <= avant; ++k) {
             const double* terme = termes.data() + début + avant - k;
             for (std::size_t l = 0; l < largeur; ++l)
                 s[l] = static_cast<float>(static_cast<double>(s[l]) + terme[l]);
+            if (k + 1 == static_cast<std::size_t>(m))
+                std::copy(s, s + largeur, sommes.courtes.begin() + static_cast<std::ptrdiff_t>(début));
         }
-        std::copy(s, s + largeur, sommes.begin() + static_cast<std::ptrdiff_t>(début));
+        std::copy(s, s + largeur, sommes.longues.begin() + static_cast<std::ptrdiff_t>(début));
     }
-    sommes.resize(taille);
+    sommes.longues.resize(taille);
+    if (m > 0) sommes.courtes.resize(taille);
     return sommes;
 }
 
@@ -56,11 +69,14 @@ bool sommesSansDépassement(const Colonne& x, std::int16_t n) {
 
 }  // namespace
 
-std::vector<float> moyennesMobiles(const Colonne& x, std::int16_t n) {
-    std::vector<float> moyennes = !x.avecMonnaie() && sommesSansDépassement(x, n) ? sommesParBlocs(x, n)
-                                                                                  : sommesParValeur(x, n);
-    for (float& m : moyennes) m = Round2(quotientSimple(m, n));
-    return moyennes;
+MoyennesMobiles moyennesMobiles(const Colonne& x, std::int16_t n, std::int16_t m) {
+    Sommes sommes = !x.avecMonnaie() && sommesSansDépassement(x, n) ? sommesParBlocs(x, n, m)
+                                                                    : sommesParValeur(x, n, m);
+    for (float& s : sommes.longues) s = Round2(quotientSimple(s, n));
+    for (float& s : sommes.courtes) s = Round2(quotientSimple(s, m));
+    return {std::move(sommes.longues), std::move(sommes.courtes)};
 }
+
+std::vector<float> moyennesMobiles(const Colonne& x, std::int16_t n) { return moyennesMobiles(x, n, 0).longue; }
 
 }  // namespace vantorelle
