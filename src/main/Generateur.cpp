@@ -89,7 +89,7 @@ void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
         suivi.Statut(traduire_(sectionInterface, "Génération en cours") + " ...");
         tableau_.Vider();
         const auto n = static_cast<std::int32_t>(p.valeurs.size());
-        const RéglagesBourse réglages = lireRéglagesBourse();
+        const Réglages réglages = lireRéglages();
         for (std::int32_t k = 1, faits = 0; k <= n; ++k) {
             scanner(p.valeurs[static_cast<std::size_t>(k - 1)], p, suivi, réglages);
             if (suivi.ArrêtDemandé()) break;
@@ -129,25 +129,29 @@ void Générateur::compter(const Fonction& s, std::int32_t i, int r, const Fonct
     else if (v < 30) c.Ajouter(r, S::Moins30);
 }
 
-Générateur::RéglagesBourse Générateur::lireRéglagesBourse() const {
-    RéglagesBourse réglages;
-    for (std::size_t k = 0; k < clésBourse.size(); ++k) réglages[k] = ini_.Value(SectionBourse, clésBourse[k], "");
+Générateur::Réglages Générateur::lireRéglages() const {
+    Réglages réglages;
+    for (std::size_t k = 0; k < clésBourse.size(); ++k)
+        réglages.bourse[k] = ini_.Value(SectionBourse, clésBourse[k], "");
+    réglages.historiques = RépertoireHistoriques();
+    réglages.formules = formulesActives();
     return réglages;
 }
 
 void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi) {
-    scanner(valeur, p, suivi, lireRéglagesBourse());
+    scanner(valeur, p, suivi, lireRéglages());
 }
 
 void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi,
-                         const RéglagesBourse& réglages) {
+                         const Réglages& réglages) {
     bc_.Options.Clear();
     bc_.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(p.avecTendance ? 1 : 0)));
-    for (std::size_t k = 0; k < clésBourse.size(); ++k) bc_.Options.Add(clésBourse[k], Valeur(réglages[k]));
+    for (std::size_t k = 0; k < clésBourse.size(); ++k) bc_.Options.Add(clésBourse[k], Valeur(réglages.bourse[k]));
 
     const std::int64_t recul = Recul(bc_.Options.enDouble(OptionsAnalyse::Période), p.période);
     const Jour dernier = p.confirmation ? p.au.plus(1) : p.au;
-    bc_.ChargeFichier(valeur.code, valeur.nom, FichierHisto(valeur.code), p.du.plus(-recul), dernier, 0);
+    bc_.ChargeFichier(valeur.code, valeur.nom, FichierHistoDans(réglages.historiques, valeur.code),
+                      p.du.plus(-recul), dernier, 0);
     if (p.période == PériodeBougie::Semaine) bc_ = bc_.ConvertirEnSemaines();
     else if (p.période == PériodeBougie::Mois) bc_ = bc_.ConvertirEnMois();
 
@@ -184,7 +188,7 @@ void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p,
     const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc_, stoch, tendanceStoch, "00.00");
 
     Fonctions& fonctions = Fonctions::globale();
-    const bool avecFormules = formulesActives();
+    const bool avecFormules = réglages.formules;
     if (avecFormules) évaluerLesFormules(bc_, nombreFormules_);
 
     std::array<std::string, TableauDeBord::nombreColonnes> tampons;

@@ -53,11 +53,16 @@ public:
     static std::string CléDeDébut(Jour début, PériodeBougie bougie);
 
 private:
-    /// The analysis settings ("Période", "Période2", "TailleMarubozu", "Tolérance"), read once per generation.
-    using RéglagesBourse = std::array<std::string, 4>;
-    RéglagesBourse lireRéglagesBourse() const;
+    /// What the scan of every security reads from the settings, read once per generation: the analysis
+    /// options ("Période", "Période2", "TailleMarubozu", "Tolérance"), the history folder, the formulas.
+    struct Réglages {
+        std::array<std::string, 4> bourse;
+        std::string historiques;
+        bool formules = false;
+    };
+    Réglages lireRéglages() const;
     void scanner(const ValeurGroupe& valeur, const ParamètresScan& paramètres, SuiviScan& suivi,
-                 const RéglagesBourse& réglages);
+                 const Réglages& réglages);
     bool formulesActives() const;
     void fermer(SuiviScan& suivi);
     void compter(const Fonction& série, std::int32_t i, int ligne, const Fonction& tendance);

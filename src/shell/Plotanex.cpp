@@ -28,8 +28,11 @@ std::string CheminBase() {
     return CheminDepuisParamètre(INI(1, std::string(TitreApplication)).Value(SectionChemins, Clés::PathPlotanex, ""));
 }
 
-std::string FichierHisto(std::string_view code) {
-    const std::string répertoire = CheminSurDisque(répertoireHistoriques() + "/");
+std::string RépertoireHistoriques() { return CheminSurDisque(répertoireHistoriques() + "/"); }
+
+std::string FichierHisto(std::string_view code) { return FichierHistoDans(RépertoireHistoriques(), code); }
+
+std::string FichierHistoDans(const std::string& répertoire, std::string_view code) {
     const auto noms = ChercherFichiers(répertoire, "*_*" + std::string(code) + ".txt");
     return noms.empty() ? std::string() : répertoire + noms.front();
 }

@@ -14,6 +14,10 @@ std::string CheminBase();
 /// The history file of a security: the data root, "base/histo/" and the first name, in name order, that
 /// matches "*_*", the code and ".txt" without regard to case; empty text when there is none.
 std::string FichierHisto(std::string_view code);
+/// The folder of the history files, "base/histo/" of the data root as found on disk.
+std::string RépertoireHistoriques();
+/// `FichierHisto` in a folder given by `RépertoireHistoriques`, for callers that look up many codes.
+std::string FichierHistoDans(const std::string& répertoire, std::string_view code);
 
 /// Rebuilds the group of all securities: "base/groupe/All.txt" gets every line of every other group file,
 /// sorted, with one line kept for each code (the first in sorted order). Nothing when there is no group
