@@ -79,9 +79,10 @@ CellulesAffichage CellulesAffichage::variation(const BourseCollection& bc, const
 }
 
 CellulesAffichage CellulesAffichage::variationMoyenne(const BourseCollection& bc, const Fonction& x,
-                                                      const Fonction& tendance, std::string format) {
+                                                      const TendanceEtMoyenne& indicateurs, std::string format) {
     if (x.Longueur() < 6) return CellulesAffichage(Sorte::Aucune, x, 0);
-    Fonction moyenne = x.MMA(bc.période());
+    const Fonction& moyenne = indicateurs.moyenne;
+    const Fonction& tendance = indicateurs.tendance;
     if (moyenne.Longueur() == 0) return CellulesAffichage(Sorte::Aucune, x, 0);
     CellulesAffichage c(Sorte::Moyenne, x, bc.Nombre);
     c.format_ = std::move(format);
@@ -93,7 +94,7 @@ CellulesAffichage CellulesAffichage::variationMoyenne(const BourseCollection& bc
         p.tendance = signeDeTendance(tendance.Item(i));
         p.signe = v.enDouble() >= moyenne.Item(i).enDouble() ? '>' : '<';
     }
-    c.moyenne_ = std::move(moyenne);
+    c.moyenne_ = &moyenne;
     return c;
 }
 
@@ -113,7 +114,7 @@ std::string CellulesAffichage::texte(std::int32_t i) const {
         cellule += texteSimple(p.écart);
         cellule += "%)";
     } else {
-        cellule += moyenne_.Item(i).texte();
+        cellule += moyenne_->Item(i).texte();
         cellule += ')';
     }
     return cellule;
@@ -135,7 +136,7 @@ Fonction BourseCollection::Variation(const Fonction& x) const {
 
 Fonction BourseCollection::VariationMoyenne(const Fonction& x, const std::string& format) const {
     if (x.Longueur() < 6) return Fonction();
-    return CellulesAffichage::variationMoyenne(*this, x, x.Tendance(période()), format).série();
+    return CellulesAffichage::variationMoyenne(*this, x, tendanceEtMoyenne(x, période()), format).série();
 }
 
 }  // namespace vantorelle

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "series/Fonction.h"
+#include "series/TendanceEtMoyenne.h"
 
 namespace vantorelle {
 
@@ -11,14 +12,16 @@ class BourseCollection;
 
 /// The dashboard texts of one series, the cells of `BourseCollection::Variation` or `VariationMoyenne`,
 /// made candle by candle: a scan shows few of the candles it reads. The numbers behind every cell are worked
-/// out at once, so a value that cannot be read fails here, as it fails in the whole series.
+/// out at once, so a value that cannot be read fails here, as it fails in the whole series. The cells read
+/// the series and averages they were made from, which must outlive them.
 class CellulesAffichage {
 public:
     /// The cells of `Variation(x)`; `tendance` is x's trend over the collection's period.
     static CellulesAffichage variation(const BourseCollection& bc, const Fonction& x, const Fonction& tendance);
-    /// The cells of `VariationMoyenne(x, format)`; `tendance` is x's trend over the collection's period.
+    /// The cells of `VariationMoyenne(x, format)`; `tendance` holds x's trend and moving average over the
+    /// collection's period.
     static CellulesAffichage variationMoyenne(const BourseCollection& bc, const Fonction& x,
-                                              const Fonction& tendance, std::string format);
+                                              const TendanceEtMoyenne& tendance, std::string format);
 
     /// What `Item(i).texte()` of the whole series gives.
     std::string texte(std::int32_t i) const;
@@ -42,7 +45,7 @@ private:
     const Fonction* x_;
     std::int32_t nombre_;
     std::string format_;
-    Fonction moyenne_;
+    const Fonction* moyenne_ = nullptr;
     std::vector<Pièce> pièces_;  // index i for candle i
 };
 

@@ -173,18 +173,18 @@ void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p,
     const Fonction tendanceClôture = bc_.Clôture.Tendance(période);
     const auto cellulesClôture = CellulesAffichage::variation(bc_, bc_.Clôture, tendanceClôture);
     const Fonction volatilité = bc_.Volatilité();
-    const Fonction tendanceVolatilité = volatilité.Tendance(période);
+    const TendanceEtMoyenne tendanceVolatilité = tendanceEtMoyenne(volatilité, période);
     const auto cellulesVolatilité = CellulesAffichage::variationMoyenne(bc_, volatilité, tendanceVolatilité, "00.00");
     Fonction volume = bc_.Volume.Dup();
     for (std::int32_t i = 1; i <= volume.Longueur(); ++i)
         volume.Item(i, Valeur(Round3(volume.Item(i).enDouble() / 1000000)));
-    const Fonction tendanceVolume = volume.Tendance(période);
+    const TendanceEtMoyenne tendanceVolume = tendanceEtMoyenne(volume, période);
     const auto cellulesVolume = CellulesAffichage::variationMoyenne(bc_, volume, tendanceVolume, "0.000");
     const Fonction rsi = bc_.Clôture.RSI(période);
-    const Fonction tendanceRsi = rsi.Tendance(période);
+    const TendanceEtMoyenne tendanceRsi = tendanceEtMoyenne(rsi, période);
     const auto cellulesRsi = CellulesAffichage::variationMoyenne(bc_, rsi, tendanceRsi, "00.00");
     const Fonction stoch = bc_.Stoch(période, période2);
-    const Fonction tendanceStoch = stoch.Tendance(période);
+    const TendanceEtMoyenne tendanceStoch = tendanceEtMoyenne(stoch, période);
     const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc_, stoch, tendanceStoch, "00.00");
 
     Fonctions& fonctions = Fonctions::globale();
@@ -209,10 +209,10 @@ void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p,
                                    : code >= 201 && code <= 299 ? S::Hausse
                                                                 : S::Neutre);
         compter(bc_.Clôture, i, S::Clôture, tendanceClôture);
-        compter(volatilité, i, S::Volatilité, tendanceVolatilité);
-        compter(volume, i, S::Volume, tendanceVolume);
-        compter(rsi, i, S::RSI, tendanceRsi);
-        compter(stoch, i, S::Stoch, tendanceStoch);
+        compter(volatilité, i, S::Volatilité, tendanceVolatilité.tendance);
+        compter(volume, i, S::Volume, tendanceVolume.tendance);
+        compter(rsi, i, S::RSI, tendanceRsi.tendance);
+        compter(stoch, i, S::Stoch, tendanceStoch.tendance);
 
         using C = TableauDeBord::Colonne;
         cellules[C::Date] = texteDans(C::Date, bc_.Date.Item(i).texte());

@@ -7,6 +7,7 @@
 #include "series/Colonne.h"
 #include "series/Fonction.h"
 #include "series/MoyenneMobile.h"
+#include "series/TendanceEtMoyenne.h"
 #include "store/Arrondi.h"
 
 namespace vantorelle {
@@ -35,6 +36,13 @@ std::int32_t capacitéAprèsAjouts(std::int32_t n) {
 Tableau<Valeur> valeursPour(std::int32_t n) {
     Tableau<Valeur> valeurs;
     valeurs.reserve(static_cast<std::size_t>(n));
+    return valeurs;
+}
+
+/// A result's values: the singles given.
+Tableau<Valeur> valeursDe(const std::vector<float>& nombres) {
+    auto valeurs = valeursPour(static_cast<std::int32_t>(nombres.size()));
+    for (float m : nombres) valeurs.emplace_back(m);
     return valeurs;
 }
 
@@ -101,9 +109,7 @@ Fonction Fonction::MMA(std::int16_t n) const {
     Fonction r = nommée(nomAvecPériode("MMA", n));
     const std::int32_t taille = Longueur();
     if (taille <= n || n < 1) return r;
-    auto valeurs = valeursPour(taille);
-    for (float m : moyennesMobiles(Colonne(*this), n)) valeurs.emplace_back(m);
-    remplir(r, std::move(valeurs));
+    remplir(r, valeursDe(moyennesMobiles(Colonne(*this), n)));
     return r;
 }
 
@@ -144,22 +150,17 @@ Fonction Fonction::Volatilité(std::int16_t n) const {
     return r;
 }
 
-// Tendance(1) has a half period of 0 and so no short average: its result is empty like that of a failed
-// guard.
-Fonction Fonction::Tendance(std::int16_t n) const {
-    Fonction r = nommée(nomAvecPériode("Tendance", n));
-    const std::int32_t taille = Longueur();
-    if (taille <= n || n < 1) return r;
-    const auto demi = static_cast<std::int16_t>(arrondiPair(n / 2.0));
-    if (demi < 1) return r;
-    const Colonne x(*this);
-    const auto [longue, courte] = moyennesMobiles(x, n, demi);
+namespace {
+
+/// The trend codes of the column from its averages over n and over half n.
+Tableau<Valeur> codesDeTendance(const Colonne& x, std::int16_t n, const MoyennesMobiles& moyennes) {
+    const std::int32_t taille = x.taille();
     auto valeurs = valeursPour(taille);
     for (std::int32_t i = 1; i <= n; ++i) valeurs.emplace_back(std::int16_t{0});
     for (std::int32_t i = n + 1; i <= taille; ++i) {
         const auto k = static_cast<std::size_t>(i) - 1;
-        const float longueI = longue[k], longuePréc = longue[k - 1];
-        const float courteI = courte[k], courtePréc = courte[k - 1];
+        const float longueI = moyennes.longue[k], longuePréc = moyennes.longue[k - 1];
+        const float courteI = moyennes.courte[k], courtePréc = moyennes.courte[k - 1];
         std::int16_t code = 0;
         if (longueI == 0.0f || longuePréc == 0.0f)
             code = 0;
@@ -169,7 +170,30 @@ Fonction Fonction::Tendance(std::int16_t n) const {
             code = 1;
         valeurs.emplace_back(code);
     }
-    remplir(r, std::move(valeurs));
+    return valeurs;
+}
+
+std::int16_t demiPériode(std::int16_t n) { return static_cast<std::int16_t>(arrondiPair(n / 2.0)); }
+
+}  // namespace
+
+// Tendance(1) has a half period of 0 and so no short average: its result is empty like that of a failed
+// guard.
+Fonction Fonction::Tendance(std::int16_t n) const {
+    Fonction r = nommée(nomAvecPériode("Tendance", n));
+    if (Longueur() <= n || n < 1 || demiPériode(n) < 1) return r;
+    const Colonne x(*this);
+    remplir(r, codesDeTendance(x, n, moyennesMobiles(x, n, demiPériode(n))));
+    return r;
+}
+
+TendanceEtMoyenne tendanceEtMoyenne(const Fonction& série, std::int16_t n) {
+    TendanceEtMoyenne r{nommée(nomAvecPériode("Tendance", n)), nommée(nomAvecPériode("MMA", n))};
+    if (série.Longueur() <= n || n < 1) return r;
+    const Colonne x(série);
+    const MoyennesMobiles moyennes = moyennesMobiles(x, n, demiPériode(n) < 1 ? 0 : demiPériode(n));
+    if (demiPériode(n) >= 1) remplir(r.tendance, codesDeTendance(x, n, moyennes));
+    remplir(r.moyenne, valeursDe(moyennes.longue));
     return r;
 }
 

@@ -7,6 +7,7 @@
 
 #include "series/Colonne.h"
 #include "series/Fonction.h"
+#include "series/TendanceEtMoyenne.h"
 #include "store/Monnaie.h"
 
 namespace vantorelle {
@@ -49,6 +50,23 @@ TEST(MoyennesMobiles, LaCourteDUnPassageEstCelleDeSonPropreCalcul) {
                     EXPECT_EQ(ensemble.courte, moyennesMobiles(x, m));
                 }
             }
+        }
+    }
+}
+
+TEST(MoyennesMobiles, TendanceEtMoyenneEnsembleCommeSéparées) {
+    std::mt19937 aléa(5);
+    for (const int taille : {1, 3, 20, 200}) {
+        const Fonction f = sérieAuHasard(aléa, taille, 0);
+        for (const std::int16_t n : {std::int16_t{0}, std::int16_t{1}, std::int16_t{2}, std::int16_t{3},
+                                     std::int16_t{14}}) {
+            SCOPED_TRACE("taille " + std::to_string(taille) + " n " + std::to_string(n));
+            const TendanceEtMoyenne ensemble = tendanceEtMoyenne(f, n);
+            const Fonction tendance = f.Tendance(n), moyenne = f.MMA(n);
+            EXPECT_EQ(ensemble.tendance.Nom(), tendance.Nom());
+            EXPECT_EQ(ensemble.tendance.ToString(), tendance.ToString());
+            EXPECT_EQ(ensemble.moyenne.Nom(), moyenne.Nom());
+            EXPECT_EQ(ensemble.moyenne.ToString(), moyenne.ToString());
         }
     }
 }
