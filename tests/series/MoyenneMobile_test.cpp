@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 #include <string>
 
 #include "series/Colonne.h"
 #include "series/Fonction.h"
 #include "series/TendanceEtMoyenne.h"
+#include "store/Arrondi.h"
 #include "store/Monnaie.h"
 
 namespace vantorelle {
@@ -26,6 +28,41 @@ Fonction sérieAuHasard(std::mt19937& aléa, int taille, int sorte) {
             f.Ajouter(prix(aléa));
     }
     return f;
+}
+
+/// Each window summed value by value from i downwards in single, divided in single, rounded with Round2.
+std::vector<float> moyennesÀLaMain(const std::vector<double>& v, int n) {
+    std::vector<float> moyennes;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        float s = 0.0f;
+        for (std::size_t j = i + 1; j-- > 0 && i - j < static_cast<std::size_t>(n);)
+            s = static_cast<float>(static_cast<double>(s) + v[j]);
+        moyennes.push_back(Round2(static_cast<float>(static_cast<double>(s) / n)));
+    }
+    return moyennes;
+}
+
+// Singles, doubles and values too large for the block sums: each way of summing gives the plain sums.
+TEST(MoyennesMobiles, CommeLesSommesÀLaMain) {
+    std::mt19937 aléa(11);
+    std::uniform_real_distribution<double> u(-50.0, 400.0);
+    for (int sorte = 0; sorte < 3; ++sorte) {
+        std::vector<double> v;
+        Fonction f;
+        for (int i = 0; i < 200; ++i) {
+            const double d = sorte == 2 && i % 9 == 4 ? 3.0e37 : u(aléa);
+            v.push_back(sorte == 1 ? d : static_cast<double>(static_cast<float>(d)));
+            if (sorte == 1)
+                f.Ajouter(v.back());
+            else
+                f.Ajouter(static_cast<float>(v.back()));
+        }
+        const Colonne x(f);
+        for (const std::int16_t n : {std::int16_t{1}, std::int16_t{2}, std::int16_t{9}, std::int16_t{14}}) {
+            SCOPED_TRACE("sorte " + std::to_string(sorte) + " n " + std::to_string(n));
+            EXPECT_EQ(moyennesMobiles(x, n), moyennesÀLaMain(v, n));
+        }
+    }
 }
 
 // Both averages of one pass must be those of a pass each, bit for bit, whatever path the sums take.
