@@ -270,7 +270,9 @@ void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
         const std::int64_t après = rechercheParClé(longueur_, dernier.texte(), TailleLigne, false, lire);
         const std::int64_t de = std::clamp<std::int64_t>(longueur_ - avant - 1, 0, longueur_);
         const std::int64_t à = après <= 0 ? longueur_ : std::clamp<std::int64_t>(longueur_ - après - 1, de, longueur_);
-        couvrir(de - 1, à);
+        // A margin each side spares the small reads of the checks around the guess and of the last line.
+        constexpr std::int64_t marge = 1024;
+        couvrir(de - 1 - marge, à + marge);
         début = débutDeLigneSuivante(de);
         if (!bienPlacé(début, premier)) {
             // Lines of 50 bytes or more, or keys cut short, mislead that search: search again on whole lines.
