@@ -18,10 +18,10 @@ class CellulesAffichage {
 public:
     /// The cells of `Variation(x)`; `tendance` is x's trend over the collection's period.
     static CellulesAffichage variation(const BourseCollection& bc, const Fonction& x, const Fonction& tendance);
-    /// The cells of `VariationMoyenne(x, format)`; `tendance` holds x's trend and moving average over the
+    /// The cells of `VariationMoyenne(x, format)`; `indicateurs` holds x's trend and moving average over the
     /// collection's period.
     static CellulesAffichage variationMoyenne(const BourseCollection& bc, const Fonction& x,
-                                              const TendanceEtMoyenne& tendance, std::string format);
+                                              const TendanceEtMoyenne& indicateurs, std::string format);
 
     /// What `Item(i).texte()` of the whole series gives.
     std::string texte(std::int32_t i) const;
