@@ -188,7 +188,9 @@ void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p,
     const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc_, stoch, tendanceStoch, "00.00");
 
     Fonctions& fonctions = Fonctions::globale();
-    const bool avecFormules = réglages.formules;
+    // Without a formula, publishing the series would change nothing: their one failure, the volatility's,
+    // has already come above.
+    const bool avecFormules = réglages.formules && nombreFormules_ > 0;
     if (avecFormules) évaluerLesFormules(bc_, nombreFormules_);
 
     std::array<std::string, TableauDeBord::nombreColonnes> tampons;
