@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <string_view>
 
 #include "analysis/BourseCollection.h"
@@ -44,38 +43,16 @@ std::string formaté(const Valeur& v, std::string_view format) {
     return Format(v.enDouble(), format);
 }
 
-/// The value as a number, read at once for the kinds the series hold.
-double nombre(const Valeur& v) {
-    if (const float* simple = std::get_if<float>(&v.contenu())) return *simple;
-    if (const std::int16_t* entier = std::get_if<std::int16_t>(&v.contenu())) return *entier;
-    if (const double* double_ = std::get_if<double>(&v.contenu())) return *double_;
-    return v.enDouble();
-}
-
-/// Values of a series as `Item` reads them, the stored ones at once.
-class Lecture {
-public:
-    explicit Lecture(const Fonction& série) : série_(série), valeurs_(série.Data()->valeurs()) {}
-    const Valeur& operator[](std::int32_t i) const {
-        return i >= 1 && static_cast<std::size_t>(i) <= valeurs_.size() ? valeurs_[static_cast<std::size_t>(i) - 1]
-                                                                         : série_.Item(i);
-    }
-
-private:
-    const Fonction& série_;
-    std::span<const Valeur> valeurs_;
-};
-
 /// '=' for no trend, '/' for a rising one, '\' for anything else.
 char signeDeTendance(const Valeur& tendance) {
-    const double code = nombre(tendance);
+    const double code = tendance.enDouble();
     if (code == 0) return '=';
     if (code == 2) return '/';
     return '\\';
 }
 
 /// Reads the value as the formatting will, so that a value that is no number fails now.
-void lisible(const Valeur& v) { static_cast<void>(nombre(v)); }
+void lisible(const Valeur& v) { static_cast<void>(v.enDouble()); }
 
 }  // namespace
 
@@ -84,15 +61,14 @@ CellulesAffichage CellulesAffichage::variation(const BourseCollection& bc, const
     if (x.Longueur() <= 1) return CellulesAffichage(Sorte::Aucune, x, 0);
     CellulesAffichage c(Sorte::Variation, x, bc.Nombre);
     c.pièces_.resize(static_cast<std::size_t>(std::max(bc.Nombre, 1)) + 1);
-    const Lecture lx(x), lt(tendance);
     for (std::int32_t k = 2; k <= bc.Nombre; ++k) {
-        const Valeur& avant = lx[k - 1];
-        const Valeur& après = lx[k];
+        const Valeur& avant = x.Item(k - 1);
+        const Valeur& après = x.Item(k);
         lisible(après);
-        if (nombre(avant) == 0 || nombre(après) == 0) continue;
+        if (avant.enDouble() == 0 || après.enDouble() == 0) continue;
         Pièce& p = c.pièces_[static_cast<std::size_t>(k)];
-        p.tendance = signeDeTendance(lt[k]);
-        const bool hausse = nombre(après) >= nombre(avant);
+        p.tendance = signeDeTendance(tendance.Item(k));
+        const bool hausse = après.enDouble() >= avant.enDouble();
         p.signe = hausse ? '+' : '-';
         p.écart = std::fabs(hausse ? variationEnPourcentage(après, avant, avant)
                                    : variationEnPourcentage(avant, après, avant));
@@ -109,13 +85,12 @@ CellulesAffichage CellulesAffichage::variationMoyenne(const BourseCollection& bc
     CellulesAffichage c(Sorte::Moyenne, x, bc.Nombre);
     c.format_ = std::move(format);
     c.pièces_.resize(static_cast<std::size_t>(std::max(bc.Nombre, 0)) + 1);
-    const Lecture lx(x), lt(tendance), lm(moyenne);
     for (std::int32_t i = 1; i <= bc.Nombre; ++i) {
-        const Valeur& v = lx[i];
+        const Valeur& v = x.Item(i);
         lisible(v);
         Pièce& p = c.pièces_[static_cast<std::size_t>(i)];
-        p.tendance = signeDeTendance(lt[i]);
-        p.signe = nombre(v) >= nombre(lm[i]) ? '>' : '<';
+        p.tendance = signeDeTendance(tendance.Item(i));
+        p.signe = v.enDouble() >= moyenne.Item(i).enDouble() ? '>' : '<';
     }
     c.moyenne_ = &moyenne;
     return c;

@@ -50,9 +50,7 @@ double BourseCollection::tendanceLue(std::int32_t i) const {
     // Where the trend was not computed the candle has no trend.
     const std::span<const Valeur> valeurs = Tendance.Data()->valeurs();
     if (i < 1 || i > static_cast<std::int32_t>(valeurs.size())) return 0;
-    const Valeur& code = valeurs[static_cast<std::size_t>(i) - 1];
-    if (const std::int16_t* entier = std::get_if<std::int16_t>(&code.contenu())) return *entier;
-    return code.enDouble();
+    return valeurs[static_cast<std::size_t>(i) - 1].enDouble();
 }
 
 const BourseCollection::MemoFigures* BourseCollection::mémo() const {

@@ -23,7 +23,7 @@ std::int64_t enEntierBorné(double v, double minimum, double maximum) {
 
 }  // namespace
 
-double Valeur::enDouble() const {
+double Valeur::enDoubleConverti() const {
     return std::visit(Visiteur{
                           [](std::monostate) { return 0.0; },
                           [](double v) { return v; },

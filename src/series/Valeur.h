@@ -32,7 +32,13 @@ public:
 
     /// The value as a double: empty is 0, true is -1; a text must read as a number (French or point decimals)
     /// or an ErreurConversion is thrown.
-    double enDouble() const;
+    double enDouble() const {
+        // The kinds the series hold are read at once: indicators and cells read millions of them.
+        if (const float* v = std::get_if<float>(&contenu_)) return *v;
+        if (const std::int16_t* v = std::get_if<std::int16_t>(&contenu_)) return *v;
+        if (const double* v = std::get_if<double>(&contenu_)) return *v;
+        return enDoubleConverti();
+    }
     /// The value converted to single precision, the way an assignment to a single variable converts it.
     float enSimple() const;
     /// The value converted to a 16-bit integer, halves to even; out of range throws ErreurConversion.
@@ -45,6 +51,7 @@ public:
     friend bool operator==(const Valeur&, const Valeur&) = default;
 
 private:
+    double enDoubleConverti() const;
     Contenu contenu_;
 };
 
