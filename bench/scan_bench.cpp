@@ -85,9 +85,11 @@ const Marché& marché() {
     return m;
 }
 
-void générer(const ParamètresScan& p, const fs::path* formules, TableauDeBord& tableau) {
+/// A generation; `fils` 0 lets it use every core.
+void générer(const ParamètresScan& p, const fs::path* formules, TableauDeBord& tableau, std::size_t fils) {
     const INI ini(1, "Vantorelle");
     Générateur générateur(ini, tableau, sansTraduction);
+    if (fils > 0) générateur.Fils(fils);
     if (formules) générateur.ChargerFormules(*formules);
     SuiviScan suivi;
     générateur.Générer(p, suivi);
@@ -102,11 +104,11 @@ void BM_ScanQuotidienConfirmé_500valeurs_25ans_dernièreAnnée(benchmark::State
     std::size_t lignes = 0;
     for (auto _ : state) {
         TableauDeBord tableau;
-        générer(p, avecFormules ? &formules : nullptr, tableau);
+        générer(p, avecFormules ? &formules : nullptr, tableau, 1);
         lignes = tableau.Nombre();
     }
     state.counters["lignes"] = static_cast<double>(lignes);
-    state.SetLabel(avecFormules ? "10 formules" : "sans formules");
+    state.SetLabel(avecFormules ? "10 formules, un cœur" : "sans formules, un cœur");
 }
 BENCHMARK(BM_ScanQuotidienConfirmé_500valeurs_25ans_dernièreAnnée)->Arg(0)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -125,20 +127,25 @@ double mémoireDePointe(void (*action)()) {
 
 const Jour débutDuMarché = Jour::de(1999, 12, 31);
 
+std::size_t filsDuScanHebdomadaire = 0;
+
 void scanHebdomadaireComplet() {
     TableauDeBord tableau;
-    générer(marché().paramètres(débutDuMarché, Jour::de(2024, 12, 31), PériodeBougie::Semaine, false), nullptr, tableau);
+    générer(marché().paramètres(débutDuMarché, Jour::de(2024, 12, 31), PériodeBougie::Semaine, false), nullptr, tableau,
+            filsDuScanHebdomadaire);
 }
 
+/// Argument: the threads, 0 for as many as the machine runs at once.
 void BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans(benchmark::State& state) {
     const Marché& m = marché();
+    filsDuScanHebdomadaire = static_cast<std::size_t>(state.range(0));
     const double pointe = mémoireDePointe(scanHebdomadaireComplet);
     const std::int64_t bougies = m.lignesDepuis(débutDuMarché.plus(-Générateur::Recul(14, PériodeBougie::Semaine)));
     const ParamètresScan p = m.paramètres(débutDuMarché, Jour::de(2024, 12, 31), PériodeBougie::Semaine, false);
     std::size_t lignes = 0;
     for (auto _ : state) {
         TableauDeBord tableau;
-        générer(p, nullptr, tableau);
+        générer(p, nullptr, tableau, filsDuScanHebdomadaire);
         lignes = tableau.Nombre();
     }
     state.counters["bougies/s"] =
@@ -146,7 +153,12 @@ void BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans(benchmark::State& sta
     state.counters["lignes"] = static_cast<double>(lignes);
     state.counters["Mo_pointe"] = pointe;
 }
-BENCHMARK(BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace vantorelle

@@ -2,6 +2,7 @@
 find_package(CLI11 CONFIG QUIET)
 find_package(FastFloat REQUIRED)
 find_package(CURL REQUIRED)
+find_package(Threads REQUIRED)
 
 function(vantorelle_subsystem name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
@@ -23,7 +24,7 @@ vantorelle_subsystem(series DEPENDS vantorelle_store)
 vantorelle_subsystem(shell DEPENDS vantorelle_store)
 vantorelle_subsystem(analysis DEPENDS vantorelle_series vantorelle_store)
 vantorelle_subsystem(acquire DEPENDS vantorelle_analysis vantorelle_shell CURL::libcurl)
-vantorelle_subsystem(main DEPENDS vantorelle_analysis vantorelle_series vantorelle_shell vantorelle_store)
+vantorelle_subsystem(main DEPENDS vantorelle_analysis vantorelle_series vantorelle_shell vantorelle_store Threads::Threads)
 
 add_library(vantorelle_core INTERFACE)
 target_link_libraries(vantorelle_core INTERFACE

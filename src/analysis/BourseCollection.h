@@ -66,6 +66,10 @@ public:
     /// the date key and the field.
     void ChargeFichier(const std::string& code, const std::string& nom, const std::filesystem::path& chemin,
                        Jour premier, Jour dernier, std::int32_t n);
+    /// `ChargeFichier` without the derived series: the candles loaded and repaired, for an object that is only
+    /// converted to weeks or months.
+    void ChargeBougies(const std::string& code, const std::string& nom, const std::filesystem::path& chemin,
+                       Jour premier, Jour dernier, std::int32_t n);
     /// Appends one candle.
     void Ajouter(const std::string& date, float ouverture, float maximum, float minimum, float clôture,
                  Monnaie volume);
@@ -126,6 +130,8 @@ public:
     }
     /// Rebuilds the four size series and, when `AvecTendance` is on, `Tendance`.
     void CalculerTailles();
+    /// Reads the options `CalculerTailles` reads, failing as it would, for candles whose sizes are not needed.
+    void LireOptionsDesTailles() const;
 
     // ---- Catalogue (BourseCatalogue.cpp) ----
 

@@ -68,10 +68,7 @@ CellulesAffichage CellulesAffichage::variation(const BourseCollection& bc, const
         if (avant.enDouble() == 0 || après.enDouble() == 0) continue;
         Pièce& p = c.pièces_[static_cast<std::size_t>(k)];
         p.tendance = signeDeTendance(tendance.Item(k));
-        const bool hausse = après.enDouble() >= avant.enDouble();
-        p.signe = hausse ? '+' : '-';
-        p.écart = std::fabs(hausse ? variationEnPourcentage(après, avant, avant)
-                                   : variationEnPourcentage(avant, après, avant));
+        p.signe = après.enDouble() >= avant.enDouble() ? '+' : '-';
     }
     return c;
 }
@@ -97,25 +94,41 @@ CellulesAffichage CellulesAffichage::variationMoyenne(const BourseCollection& bc
 }
 
 std::string CellulesAffichage::texte(std::int32_t i) const {
-    if (sorte_ == Sorte::Aucune) return Fonction().Item(i).texte();
+    std::string cellule;
+    écrire(i, cellule);
+    return cellule;
+}
+
+void CellulesAffichage::écrire(std::int32_t i, std::string& cellule) const {
+    if (sorte_ == Sorte::Aucune) {
+        cellule = Fonction().Item(i).texte();
+        return;
+    }
     if (i < 1 || i > std::max(nombre_, 1)) throw ErreurIndice();
-    if (sorte_ == Sorte::Variation && i == 1) return x_->Item(1).texte();
-    if (i > nombre_) return {};
+    if (sorte_ == Sorte::Variation && i == 1) {
+        cellule = x_->Item(1).texte();
+        return;
+    }
+    cellule.clear();
+    if (i > nombre_) return;
     const Pièce& p = pièces_[static_cast<std::size_t>(i)];
     const Valeur& v = x_->Item(i);
-    std::string cellule = formaté(v, sorte_ == Sorte::Variation ? std::string_view("00.00") : format_);
-    if (p.signe == 0) return cellule;
+    cellule = formaté(v, sorte_ == Sorte::Variation ? std::string_view("00.00") : format_);
+    if (p.signe == 0) return;
     cellule += " (";
     cellule += p.tendance;
     cellule += p.signe;
     if (sorte_ == Sorte::Variation) {
-        cellule += texteSimple(p.écart);
+        // The move is worked out for the cells shown only: its values were read when the cells were made.
+        const Valeur& avant = x_->Item(i - 1);
+        const float écart = p.signe == '+' ? variationEnPourcentage(v, avant, avant)
+                                           : variationEnPourcentage(avant, v, avant);
+        cellule += texteSimple(std::fabs(écart));
         cellule += "%)";
     } else {
         cellule += moyenne_->Item(i).texte();
         cellule += ')';
     }
-    return cellule;
 }
 
 Fonction CellulesAffichage::série() const {

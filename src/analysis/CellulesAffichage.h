@@ -25,6 +25,8 @@ public:
 
     /// What `Item(i).texte()` of the whole series gives.
     std::string texte(std::int32_t i) const;
+    /// The same text written over `cellule`, whose memory is reused.
+    void écrire(std::int32_t i, std::string& cellule) const;
     /// The whole series.
     Fonction série() const;
 
@@ -35,7 +37,6 @@ private:
     struct Pièce {
         char tendance = 0;
         char signe = 0;
-        float écart = 0;
     };
 
     CellulesAffichage(Sorte sorte, const Fonction& x, std::int32_t nombre)

@@ -118,6 +118,13 @@ void BourseCollection::écrireBougies(std::int32_t nombreLignes, BougiesLues& bo
 void BourseCollection::ChargeFichier(const std::string& code, const std::string& nom,
                                      const std::filesystem::path& chemin, Jour premier, Jour dernier,
                                      std::int32_t n) {
+    ChargeBougies(code, nom, chemin, premier, dernier, n);
+    if (Nombre > 0) CalculerTailles();
+}
+
+void BourseCollection::ChargeBougies(const std::string& code, const std::string& nom,
+                                     const std::filesystem::path& chemin, Jour premier, Jour dernier,
+                                     std::int32_t n) {
     Code = code;
     Nom = nom;
     if (!brouillon_) brouillon_ = std::make_shared<Brouillon>();
@@ -161,11 +168,7 @@ void BourseCollection::ChargeFichier(const std::string& code, const std::string&
     }
     écrireBougies(static_cast<std::int32_t>(lignes.size()), bougies);
     if (erreur) throw *erreur;
-
-    if (Nombre > 0) {
-        Corriger();
-        CalculerTailles();
-    }
+    if (Nombre > 0) Corriger();
 }
 
 }  // namespace vantorelle

@@ -14,6 +14,8 @@ namespace {
 
 // The typical length of a history line, which the search on the keys works with.
 constexpr std::int32_t TailleLigne = 50;
+// The end of a history file read first: it holds more than a year of daily quotes.
+constexpr std::int64_t TailleQueue = 16384;
 
 std::string_view premierChamp(std::string_view ligne) { return ligne.substr(0, ligne.find('\t')); }
 
@@ -22,11 +24,9 @@ std::string_view premierChamp(std::string_view ligne) { return ligne.substr(0, l
 LecteurHistorique::LecteurHistorique(const std::filesystem::path& chemin, MémoireLecture& mémoire)
     : chemin_(chemin), mémoire_(mémoire) {
     mémoire_.lignes.clear();
-    std::error_code erreur;
-    if (!chemin.empty() && std::filesystem::is_regular_file(chemin, erreur)) {
-        fichier_ = std::make_unique<LecturePositionnée>(chemin.string(), octetsLus_);
-        longueur_ = fichier_->longueur();
-    }
+    if (chemin.empty()) return;
+    fichier_ = LecturePositionnée::siFichierRégulier(chemin.string(), octetsLus_);
+    if (fichier_) longueur_ = fichier_->longueur();
 }
 
 LecteurHistorique::~LecteurHistorique() = default;
@@ -234,6 +234,38 @@ std::int64_t LecteurHistorique::débutParDichotomie(Jour premier) {
     return bas;
 }
 
+std::optional<Jour> LecteurHistorique::premièreDateDepuis(std::int64_t position) {
+    for (std::int64_t p = position; p < longueur_;) {
+        const std::int64_t f = finDeLigne(p);
+        const auto date = dateExaminée(contenu(p, f));
+        if (date && !date->estZéro()) return date;
+        p = f + 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> LecteurHistorique::débutDansLaQueue(Jour premier) {
+    couvrir(longueur_ - TailleQueue - 1, longueur_);
+    // Every dated line from `bas` on up to the first one from `haut` on is dated before `premier`.
+    std::int64_t bas = début_ == 0 ? 0 : débutDeLigneSuivante(début_ + 1);
+    if (const auto date = premièreDateDepuis(bas); !date || !(*date < premier)) return std::nullopt;
+    std::int64_t haut = longueur_;
+    while (haut - bas > TailleLigne) {
+        const std::int64_t milieu = débutDeLigneSuivante(bas + (haut - bas) / 2);
+        if (milieu >= haut) break;
+        const auto date = premièreDateDepuis(milieu);
+        (date && *date < premier ? bas : haut) = milieu;
+    }
+    for (std::int64_t p = bas; p < haut;) {
+        const std::int64_t f = finDeLigne(p);
+        const auto date = dateExaminée(contenu(p, f));
+        if (date && !date->estZéro() && !(*date < premier)) break;
+        p = bas = f + 1;
+    }
+    if (!bienPlacé(bas, premier)) return std::nullopt;
+    return bas;
+}
+
 bool LecteurHistorique::bienPlacé(std::int64_t début, Jour premier) {
     constexpr int LignesAuPlus = 8;
     bool avantLaFenêtre = false;
@@ -261,7 +293,11 @@ bool LecteurHistorique::bienPlacé(std::int64_t début, Jour premier) {
 void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
     if (longueur_ == 0) return;
     std::int64_t début = 0;
-    if (!premier.estZéro()) {
+    if (const std::optional<std::int64_t> dansLaQueue = premier.estZéro() ? std::nullopt : débutDansLaQueue(premier)) {
+        début = *dansLaQueue;
+    } else if (!premier.estZéro()) {
+        taille_ = 0;
+        agrandissement_ = 256;
         // The search on the keys gives distances from the end of the file: about two lines before the
         // window's first date and three lines after its last.
         LectureParBlocs blocs(*fichier_);
@@ -280,6 +316,8 @@ void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
             agrandissement_ = 256;
             début = débutDeLigneSuivante(débutParDichotomie(premier));
         }
+    }
+    if (!premier.estZéro()) {
         // No line before the start may be one to load: go back to the last dated line before the window's
         // first date (undated and malformed lines are skipped by the load anyway).
         std::int64_t suivante = début;

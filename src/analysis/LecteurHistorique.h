@@ -88,6 +88,11 @@ private:
     /// Whether the window may start at this line: the dated line before it is dated before `premier` and
     /// one of the next few lines is not.
     bool bienPlacé(std::int64_t début, Jour premier);
+    /// Most scans look at the latest quotes: the start of a window that lies in the end of the file, found
+    /// there by halves, or nothing.
+    std::optional<std::int64_t> débutDansLaQueue(Jour premier);
+    /// The date of the first dated line from the line starting at `position` on, if any.
+    std::optional<Jour> premièreDateDepuis(std::int64_t position);
     /// A position before the first line dated from `premier` on, and within 1 KB of it, found by halves.
     std::int64_t débutParDichotomie(Jour premier);
     /// Whether the first dated line from the position on is dated from `premier` on (true when none is);

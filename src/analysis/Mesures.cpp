@@ -87,6 +87,11 @@ bool BourseCollection::CorpsPetit(std::int32_t i) const {
     return static_cast<double>(quotient) >= 4 * tolérance();
 }
 
+void BourseCollection::LireOptionsDesTailles() const {
+    période2();
+    if (avecTendance()) période();
+}
+
 void BourseCollection::CalculerTailles() {
     const Bougies b = bougies();
     if (b.n < Nombre) prixHorsBougies(b.n + 1);  // a candle outside a series' storage fails as reading it does

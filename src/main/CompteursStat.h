@@ -22,6 +22,10 @@ public:
     std::int32_t operator()(int r, int c) const { return compteurs_[indice(r, c)]; }
     /// Adds one to the counter at row r, column c.
     void Ajouter(int r, int c) { ++compteurs_[indice(r, c)]; }
+    /// Adds the counters of `autres`, each to its own.
+    void Ajouter(const CompteursStat& autres) {
+        for (std::size_t k = 0; k < compteurs_.size(); ++k) compteurs_[k] += autres.compteurs_[k];
+    }
     /// Sets every counter to 0 (`StatusInit`).
     void Initialiser() { compteurs_.fill(0); }
 

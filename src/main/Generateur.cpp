@@ -1,11 +1,15 @@
 #include "main/Generateur.h"
 
 #include <array>
+#include <optional>
+#include <thread>
+#include <tuple>
 #include <string_view>
 
 #include "analysis/CellulesAffichage.h"
 #include "analysis/EvaluationFormules.h"
 #include "main/SauvegardeGroupe.h"
+#include "main/TravauxEnAvance.h"
 #include "main/Statut.h"
 #include "series/Fonctions.h"
 #include "shell/Emplacements.h"
@@ -28,7 +32,11 @@ bool estVrai(const Valeur& v) { return v.genre() == Genre::Booléen && std::get<
 }  // namespace
 
 Générateur::Générateur(const INI& ini, TableauDeBord& tableau, Traduction traduire)
-    : ini_(ini), tableau_(tableau), traduire_(std::move(traduire)), constantesFormules_(bc_.Constantes()) {}
+    : ini_(ini),
+      tableau_(tableau),
+      traduire_(std::move(traduire)),
+      fils_(std::max(std::thread::hardware_concurrency(), 1u)),
+      constantesFormules_(bourses_.bc.Constantes()) {}
 
 void Générateur::ChargerFormules() {
     formulesImposées_ = false;
@@ -61,10 +69,11 @@ bool Générateur::formulesActives() const {
 Jour Générateur::DateDernierCours(Jour aujourdhui) {
     std::string chemin = FichierHisto(codeRéférence);
     if (chemin.empty()) return aujourdhui;
-    bc_.ChargeFichier(codeRéférence, nomRéférence, chemin, BourseCollection::DébutDuFichier,
+    BourseCollection& bc = bourses_.bc;
+    bc.ChargeFichier(codeRéférence, nomRéférence, chemin, BourseCollection::DébutDuFichier,
                       BourseCollection::FinDuFichier, 50);
-    if (bc_.Nombre < 1) return aujourdhui;
-    return BourseCollection::ToDate(bc_.Date.Item(bc_.Nombre).texte()).plus(1);
+    if (bc.Nombre < 1) return aujourdhui;
+    return BourseCollection::ToDate(bc.Date.Item(bc.Nombre).texte()).plus(1);
 }
 
 std::int64_t Générateur::Recul(double période, PériodeBougie bougie) {
@@ -90,8 +99,21 @@ void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
         tableau_.Vider();
         const auto n = static_cast<std::int32_t>(p.valeurs.size());
         const Réglages réglages = lireRéglages();
+        // Formulas are evaluated through the global collection, so with formulas one security at a time.
+        const std::size_t ouvriers = réglages.formules && nombreFormules_ > 0 ? 1 : std::min<std::size_t>(fils_, n);
+        std::vector<Bourses> bourses(ouvriers > 1 ? ouvriers : 0);
+        std::optional<TravauxEnAvance> enAvance;
+        if (ouvriers > 1)
+            enAvance.emplace(n, ouvriers, [&](std::size_t k, std::size_t ouvrier, LignesValeur& résultat) {
+                analyser(bourses[ouvrier], p.valeurs[k], p, réglages, résultat);
+            });
         for (std::int32_t k = 1, faits = 0; k <= n; ++k) {
-            scanner(p.valeurs[static_cast<std::size_t>(k - 1)], p, suivi, réglages);
+            if (enAvance) {
+                publier(enAvance->suivant(), suivi);
+            } else {
+                analyser(bourses_, p.valeurs[static_cast<std::size_t>(k - 1)], p, réglages, lignes_);
+                publier(lignes_, suivi);
+            }
             if (suivi.ArrêtDemandé()) break;
             ++faits;
             suivi.Progression(static_cast<int>(static_cast<double>(faits) / n * 100));
@@ -109,16 +131,37 @@ void Générateur::fermer(SuiviScan& suivi) {
     suivi.Statut(StatusEcrire(tableau_.Compteurs, traduire_));
 }
 
-const std::string& Générateur::nomTraduit(const std::string& nom) {
+const std::string& Générateur::nomTraduit(std::string_view nom) {
     auto trouvé = nomsTraduits_.find(nom);
-    if (trouvé == nomsTraduits_.end()) trouvé = nomsTraduits_.emplace(nom, traduire_("Chandeliers", nom)).first;
+    if (trouvé == nomsTraduits_.end()) {
+        const std::string français(nom);
+        trouvé = nomsTraduits_.emplace(français, traduire_("Chandeliers", français)).first;
+    }
     return trouvé->second;
 }
 
-void Générateur::compter(const Fonction& s, std::int32_t i, int r, const Fonction& t) {
+void Générateur::publier(LignesValeur& lignes, SuiviScan& suivi) {
+    tableau_.Compteurs.Ajouter(lignes.compteurs);
+    LignesValeur::Cellules cellules;
+    for (std::size_t k = 0; k < lignes.nombre(); ++k) {
+        const std::size_t nombre = lignes.ligne(k, cellules);
+        std::string& figure = figureTraduite_;
+        figure = nomTraduit(cellules[TableauDeBord::Chandelier]);
+        figure.append(" (").push_back(lignes.signe(k));
+        figure.push_back(')');
+        cellules[TableauDeBord::Chandelier] = figure;
+        tableau_.Ajouter(std::span(cellules.data(), nombre));
+        ++tableau_.NbLignes;
+        suivi.LigneAjoutée(tableau_.Nombre() - 1);
+    }
+    if (lignes.erreur) std::rethrow_exception(lignes.erreur);
+}
+
+namespace {
+
+void compter(CompteursStat& c, const Fonction& s, std::int32_t i, int r, const Fonction& t) {
     if (i < 2 || estVide(s.Item(i))) return;
     using S = CompteursStat;
-    CompteursStat& c = tableau_.Compteurs;
     const double v = s.Item(i).enDouble(), avant = s.Item(i - 1).enDouble();
     c.Ajouter(r, v > avant ? S::Hausse : v < avant ? S::Baisse : S::Neutre);
     const double tendance = t.Item(i).enDouble();
@@ -129,103 +172,130 @@ void Générateur::compter(const Fonction& s, std::int32_t i, int r, const Fonct
     else if (v < 30) c.Ajouter(r, S::Moins30);
 }
 
+}  // namespace
+
 Générateur::Réglages Générateur::lireRéglages() const {
     Réglages réglages;
     for (std::size_t k = 0; k < clésBourse.size(); ++k)
         réglages.bourse[k] = ini_.Value(SectionBourse, clésBourse[k], "");
-    réglages.historiques = RépertoireHistoriques();
+    réglages.historiques = LireDossierHistoriques();
     réglages.formules = formulesActives();
     return réglages;
 }
 
 void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi) {
-    scanner(valeur, p, suivi, lireRéglages());
+    analyser(bourses_, valeur, p, lireRéglages(), lignes_);
+    publier(lignes_, suivi);
 }
 
-void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi,
-                         const Réglages& réglages) {
-    bc_.Options.Clear();
-    bc_.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(p.avecTendance ? 1 : 0)));
-    for (std::size_t k = 0; k < clésBourse.size(); ++k) bc_.Options.Add(clésBourse[k], Valeur(réglages.bourse[k]));
+void Générateur::analyser(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
+                          const Réglages& réglages, LignesValeur& lignes) const {
+    lignes.vider();
+    try {
+        remplir(bourses, valeur, p, réglages, lignes);
+    } catch (...) {
+        lignes.erreur = std::current_exception();
+    }
+}
 
-    const std::int64_t recul = Recul(bc_.Options.enDouble(OptionsAnalyse::Période), p.période);
+void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
+                         const Réglages& réglages, LignesValeur& lignes) const {
+    BourseCollection& bc = bourses.bc;
+    // Weekly and monthly scans load the days into an object of their own, which keeps its memory from one
+    // security to the next, and skip the day sizes that the conversion would throw away.
+    const bool quotidien = p.période == PériodeBougie::Jour;
+    BourseCollection& jours = quotidien ? bc : bourses.jours;
+    jours.Options.Clear();
+    jours.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(p.avecTendance ? 1 : 0)));
+    for (std::size_t k = 0; k < clésBourse.size(); ++k) jours.Options.Add(clésBourse[k], Valeur(réglages.bourse[k]));
+
+    const std::int64_t recul = Recul(jours.Options.enDouble(OptionsAnalyse::Période), p.période);
     const Jour dernier = p.confirmation ? p.au.plus(1) : p.au;
-    bc_.ChargeFichier(valeur.code, valeur.nom, FichierHistoDans(réglages.historiques, valeur.code),
-                      p.du.plus(-recul), dernier, 0);
-    if (p.période == PériodeBougie::Semaine) bc_ = bc_.ConvertirEnSemaines();
-    else if (p.période == PériodeBougie::Mois) bc_ = bc_.ConvertirEnMois();
+    const std::string fichier = FichierHistoDans(réglages.historiques, valeur.code);
+    if (quotidien) {
+        bc.ChargeFichier(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, 0);
+    } else {
+        jours.ChargeBougies(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, 0);
+        if (jours.Nombre > 0) jours.LireOptionsDesTailles();
+        bc = p.période == PériodeBougie::Semaine ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois();
+    }
 
-    const std::int32_t n = bc_.Nombre;
+    const std::int32_t n = bc.Nombre;
     if (n < 1) return;
     const std::string cléDébut = CléDeDébut(p.du, p.période);
     std::int32_t s = 999999999;
     for (std::int32_t i = 1; i <= n; ++i)
-        if (bc_.Date.Item(i).texte() >= cléDébut) {
+        if (bc.Date.Item(i).texte() >= cléDébut) {
             s = i;
             break;
         }
     if (s > n) return;
-    bc_.ChargeChandeliers(s);
-    bc_.ChargePondération();
+    bc.ChargeChandeliers(s);
+    bc.ChargePondération();
 
-    const std::int16_t période = bc_.période(), période2 = bc_.période2();
+    const std::int16_t période = bc.période(), période2 = bc.période2();
     // Each trend serves both the statistics and the cells; the cell texts are made for the rows kept only.
-    const Fonction tendanceClôture = bc_.Clôture.Tendance(période);
-    const auto cellulesClôture = CellulesAffichage::variation(bc_, bc_.Clôture, tendanceClôture);
-    const Fonction volatilité = bc_.Volatilité();
+    const Fonction tendanceClôture = bc.Clôture.Tendance(période);
+    const auto cellulesClôture = CellulesAffichage::variation(bc, bc.Clôture, tendanceClôture);
+    const Fonction volatilité = bc.Volatilité();
     const TendanceEtMoyenne tendanceVolatilité = tendanceEtMoyenne(volatilité, période);
-    const auto cellulesVolatilité = CellulesAffichage::variationMoyenne(bc_, volatilité, tendanceVolatilité, "00.00");
-    Fonction volume = bc_.Volume.Dup();
+    const auto cellulesVolatilité = CellulesAffichage::variationMoyenne(bc, volatilité, tendanceVolatilité, "00.00");
+    Fonction volume = bc.Volume.Dup();
     for (std::int32_t i = 1; i <= volume.Longueur(); ++i)
         volume.Item(i, Valeur(Round3(volume.Item(i).enDouble() / 1000000)));
     const TendanceEtMoyenne tendanceVolume = tendanceEtMoyenne(volume, période);
-    const auto cellulesVolume = CellulesAffichage::variationMoyenne(bc_, volume, tendanceVolume, "0.000");
-    const Fonction rsi = bc_.Clôture.RSI(période);
+    const auto cellulesVolume = CellulesAffichage::variationMoyenne(bc, volume, tendanceVolume, "0.000");
+    const Fonction rsi = bc.Clôture.RSI(période);
     const TendanceEtMoyenne tendanceRsi = tendanceEtMoyenne(rsi, période);
-    const auto cellulesRsi = CellulesAffichage::variationMoyenne(bc_, rsi, tendanceRsi, "00.00");
-    const Fonction stoch = bc_.Stoch(période, période2);
+    const auto cellulesRsi = CellulesAffichage::variationMoyenne(bc, rsi, tendanceRsi, "00.00");
+    const Fonction stoch = bc.Stoch(période, période2);
     const TendanceEtMoyenne tendanceStoch = tendanceEtMoyenne(stoch, période);
-    const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc_, stoch, tendanceStoch, "00.00");
+    const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc, stoch, tendanceStoch, "00.00");
 
     Fonctions& fonctions = Fonctions::globale();
     // Without a formula, publishing the series would change nothing: their one failure, the volatility's,
     // has already come above.
     const bool avecFormules = réglages.formules && nombreFormules_ > 0;
-    if (avecFormules) évaluerLesFormules(bc_, nombreFormules_);
+    if (avecFormules) évaluerLesFormules(bc, nombreFormules_);
 
     std::array<std::string, TableauDeBord::nombreColonnes> tampons;
     const auto texteDans = [&tampons](TableauDeBord::Colonne colonne, std::string texte) -> std::string_view {
         return tampons[colonne] = std::move(texte);
     };
     std::array<std::string_view, TableauDeBord::nombreColonnes> cellules;
+    using C = TableauDeBord::Colonne;
+    const std::pair<C, const CellulesAffichage*> indicateurs[] = {{C::Clôture, &cellulesClôture},
+                                                                  {C::Volatilité, &cellulesVolatilité},
+                                                                  {C::Volume, &cellulesVolume},
+                                                                  {C::RSI, &cellulesRsi},
+                                                                  {C::Stoch, &cellulesStoch}};
+    using S = CompteursStat;
+    const std::tuple<S::Ligne, const Fonction*, const Fonction*> comptées[] = {
+        {S::Clôture, &bc.Clôture, &tendanceClôture},
+        {S::Volatilité, &volatilité, &tendanceVolatilité.tendance},
+        {S::Volume, &volume, &tendanceVolume.tendance},
+        {S::RSI, &rsi, &tendanceRsi.tendance},
+        {S::Stoch, &stoch, &tendanceStoch.tendance}};
     for (std::int32_t i = s; i <= n; ++i) {
         if (p.confirmation) {
-            const double code = bc_.Chandeliers.Item(i).enDouble();
+            const double code = bc.Chandeliers.Item(i).enDouble();
             if (code == 100 || code == 200 || code == 400) continue;
-            if (!bc_.ChandelierConfirmé(i) || i == n) continue;
+            if (!bc.ChandelierConfirmé(i) || i == n) continue;
         }
-        const double code = bc_.Chandeliers.Item(i).enDouble();
-        using S = CompteursStat;
-        tableau_.Compteurs.Ajouter(S::Chandelier,
-                                   code >= 101 && code <= 199   ? S::Baisse
-                                   : code >= 201 && code <= 299 ? S::Hausse
-                                                                : S::Neutre);
-        compter(bc_.Clôture, i, S::Clôture, tendanceClôture);
-        compter(volatilité, i, S::Volatilité, tendanceVolatilité.tendance);
-        compter(volume, i, S::Volume, tendanceVolume.tendance);
-        compter(rsi, i, S::RSI, tendanceRsi.tendance);
-        compter(stoch, i, S::Stoch, tendanceStoch.tendance);
+        const double code = bc.Chandeliers.Item(i).enDouble();
+        lignes.compteurs.Ajouter(S::Chandelier, code >= 101 && code <= 199   ? S::Baisse
+                                                : code >= 201 && code <= 299 ? S::Hausse
+                                                                             : S::Neutre);
+        for (const auto& [ligne, série, tendance] : comptées) compter(lignes.compteurs, *série, i, ligne, *tendance);
 
-        using C = TableauDeBord::Colonne;
-        cellules[C::Date] = texteDans(C::Date, bc_.Date.Item(i).texte());
-        cellules[C::Code] = bc_.Code;
-        cellules[C::Nom] = bc_.Nom;
-        const std::int32_t figure = bc_.Chandelier(i), famille = bc_.TypeChandelier(i);
-        const char* signe = figure == 100 || figure == 200 || famille == 3 || famille == 4 ? "="
-                            : famille == 1                                                 ? "/"
-                                                                                           : "\\";
-        tampons[C::Chandelier] = nomTraduit(bc_.ChandelierToString(i)) + " (" + signe + ")";
-        cellules[C::Chandelier] = tampons[C::Chandelier];
+        cellules[C::Date] = texteDans(C::Date, bc.Date.Item(i).texte());
+        cellules[C::Code] = bc.Code;
+        cellules[C::Nom] = bc.Nom;
+        const std::int32_t figure = bc.Chandelier(i), famille = bc.TypeChandelier(i);
+        const char signe = figure == 100 || figure == 200 || famille == 3 || famille == 4 ? '='
+                           : famille == 1                                                 ? '/'
+                                                                                          : '\\';
+        cellules[C::Chandelier] = texteDans(C::Chandelier, bc.ChandelierToString(i));
         std::string& formulesVraies = tampons[C::Formules];
         formulesVraies.clear();
         if (avecFormules) {
@@ -235,16 +305,13 @@ void Générateur::scanner(const ValeurGroupe& valeur, const ParamètresScan& p,
             }
         }
         cellules[C::Formules] = formulesVraies;
-        cellules[C::Clôture] = texteDans(C::Clôture, cellulesClôture.texte(i));
-        cellules[C::Volatilité] = texteDans(C::Volatilité, cellulesVolatilité.texte(i));
-        cellules[C::Volume] = texteDans(C::Volume, cellulesVolume.texte(i));
-        cellules[C::RSI] = texteDans(C::RSI, cellulesRsi.texte(i));
-        cellules[C::Stoch] = texteDans(C::Stoch, cellulesStoch.texte(i));
-        cellules[C::Pondération] = texteDans(C::Pondération, bc_.Pondération.Item(i).texte());
+        for (const auto& [colonne, cellulesDe] : indicateurs) {
+            cellulesDe->écrire(i, tampons[colonne]);
+            cellules[colonne] = tampons[colonne];
+        }
+        cellules[C::Pondération] = texteDans(C::Pondération, bc.Pondération.Item(i).texte());
         // A row holds the formula cell only when a formula wrote into it.
-        tableau_.Ajouter(std::span(cellules.data(), formulesVraies.empty() ? 10 : 11));
-        ++tableau_.NbLignes;
-        suivi.LigneAjoutée(tableau_.Nombre() - 1);
+        lignes.ajouter(std::span(cellules.data(), formulesVraies.empty() ? 10 : 11), signe);
     }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -7,9 +8,11 @@
 #include <string>
 
 #include "analysis/BourseCollection.h"
+#include "main/LignesValeur.h"
 #include "main/ParametresScan.h"
 #include "main/SuiviScan.h"
 #include "main/TableauDeBord.h"
+#include "shell/Plotanex.h"
 #include "main/Traduction.h"
 
 namespace vantorelle {
@@ -34,6 +37,11 @@ public:
     void ChargerFormules(const std::filesystem::path& fichier);
     std::int32_t NombreFormules() const { return nombreFormules_; }
 
+    /// How many threads scan securities side by side, ahead of the one that fills the dashboard; 1 scans
+    /// them one by one on the generation's own thread. By default, as many as the machine runs at once.
+    /// A generation with formulas always scans one by one. The results are the same either way.
+    void Fils(std::size_t fils) { fils_ = std::max<std::size_t>(fils, 1); }
+
     /// The day after the reference security's last quote, or `aujourdhui` when it has none. The reference
     /// is loaded into the quote object that the scans reuse.
     Jour DateDernierCours(Jour aujourdhui);
@@ -57,25 +65,38 @@ private:
     /// options ("Période", "Période2", "TailleMarubozu", "Tolérance"), the history folder, the formulas.
     struct Réglages {
         std::array<std::string, 4> bourse;
-        std::string historiques;
+        DossierHistoriques historiques;
         bool formules = false;
     };
     Réglages lireRéglages() const;
-    void scanner(const ValeurGroupe& valeur, const ParamètresScan& paramètres, SuiviScan& suivi,
-                 const Réglages& réglages);
+    /// The quote objects a scan reuses from one security to the next.
+    struct Bourses {
+        BourseCollection bc;
+        BourseCollection jours;  // the days of a weekly or monthly scan, before their conversion
+    };
+    /// The scan of one security into `lignes`, apart from the dashboard; an error ends it and is kept there.
+    /// Without formulas it touches nothing shared, so securities can be scanned side by side.
+    void analyser(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
+                  const Réglages& réglages, LignesValeur& lignes) const;
+    void remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
+                 const Réglages& réglages, LignesValeur& lignes) const;
+    /// Adds a security's statistics and rows to the dashboard, then throws the error that ended its scan.
+    void publier(LignesValeur& lignes, SuiviScan& suivi);
     bool formulesActives() const;
     void fermer(SuiviScan& suivi);
-    void compter(const Fonction& série, std::int32_t i, int ligne, const Fonction& tendance);
-    const std::string& nomTraduit(const std::string& nom);
+    const std::string& nomTraduit(std::string_view nom);
 
     const INI& ini_;
     TableauDeBord& tableau_;
     Traduction traduire_;
-    BourseCollection bc_;
+    Bourses bourses_;
+    LignesValeur lignes_;
+    std::size_t fils_;
     std::shared_ptr<Fonction::ListeConstantes> constantesFormules_;
     std::int32_t nombreFormules_ = 0;
     bool formulesImposées_ = false;
-    std::map<std::string, std::string> nomsTraduits_;  // the figure names of the current generation
+    std::map<std::string, std::string, std::less<>> nomsTraduits_;  // the figure names of the current generation
+    std::string figureTraduite_;
 };
 
 }  // namespace vantorelle

@@ -7,14 +7,19 @@
 namespace vantorelle {
 
 void sauverGroupeVantorelle(const TableauDeBord& tableau, std::string_view racine) {
-    std::string texte;
+    using T = TableauDeBord;
+    std::size_t taille = 0;
+    for (std::size_t i = 0; i < tableau.Nombre(); ++i)
+        taille += tableau.Texte(i, T::Code).size() + tableau.Texte(i, T::Nom).size() + 3;
+    std::string octets;
+    octets.reserve(taille);
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
-        texte += tableau.Texte(i, TableauDeBord::Code);
-        texte += '\t';
-        texte += tableau.Texte(i, TableauDeBord::Nom);
-        texte += "\r\n";
+        ajouterVersWindows1252(octets, tableau.Texte(i, T::Code));
+        octets += '\t';
+        ajouterVersWindows1252(octets, tableau.Texte(i, T::Nom));
+        octets += "\r\n";
     }
-    écrireAtomiquement(FichierGroupe(racine, "Vantorelle"), versWindows1252(texte));
+    écrireAtomiquement(FichierGroupe(racine, "Vantorelle"), octets);
 }
 
 }  // namespace vantorelle

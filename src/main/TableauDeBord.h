@@ -1,12 +1,10 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "main/CompteursStat.h"
@@ -39,13 +37,13 @@ public:
     std::string Titres() const;
 
     /// Number of rows.
-    std::size_t Nombre() const { return lignes_.size(); }
+    std::size_t Nombre() const { return ordre_.size(); }
     /// Appends a row: `cellules` holds the row's text then its sub-items 1 to n (n = 9 or 10, at most 10).
     void Ajouter(std::span<const std::string_view> cellules);
     /// The text of row `ligne` (from 0) in column `colonne` (0 to 10); empty where the row has no cell.
     std::string_view Texte(std::size_t ligne, int colonne) const;
     /// How many sub-items row `ligne` holds (9 or 10 for the scan's rows).
-    int NombreSousÉléments(std::size_t ligne) const { return lignes_.at(ligne).sousÉléments; }
+    int NombreSousÉléments(std::size_t ligne) const;
     /// Removes the given rows (indexes from 0, in any order), from the last one back, as the Delete key does.
     void Supprimer(std::vector<std::size_t> indices);
     /// Removes every row; the sort state and the statistics stay.
@@ -65,29 +63,69 @@ public:
     std::int32_t NbLignes = 0;
 
 private:
-    /// A row's cells as offsets into the text store; the empty text is at offset 0.
-    struct Ligne {
-        std::array<std::uint32_t, nombreColonnes> cellules;
-        std::uint8_t sousÉléments;
+    /// Rows are stored column by column in blocks of one huge page that never move, so that adding a row
+    /// copies nothing already stored and a sort reads one column contiguously. A cell is the position of
+    /// its text in the text store.
+    static constexpr std::size_t tailleGrandBloc = std::size_t{2} << 20;
+    static constexpr std::uint32_t lignesParBloc = tailleGrandBloc / (nombreColonnes * 4 + 1);
+    struct BlocDeLignes {
+        std::uint32_t cellules[nombreColonnes][lignesParBloc];
+        std::uint8_t sousÉléments[lignesParBloc];
+    };
+    struct LibérerGrandBloc {
+        void operator()(void* bloc) const noexcept;
+    };
+    template <class T>
+    using GrandBloc = std::unique_ptr<T, LibérerGrandBloc>;
+    template <class T>
+    static GrandBloc<T> allouerGrandBloc();
+
+    /// A shared text's entry in the hash table of shared texts; position 0 marks a free entry.
+    struct EntréePartagée {
+        std::uint32_t position;
+        std::uint32_t empreinte;
     };
 
-    std::uint32_t stocker(std::string_view texte, bool partagé);
+    /// Where texts are being appended: the block and the offset in it.
+    struct Remplissage {
+        std::size_t bloc = 0;
+        std::size_t fin = tailleGrandBloc;  // a full block, so that the first text opens one
+    };
+
+    /// Whether a column's texts repeat from row to row, and so are stored once; the texts of the other
+    /// columns, the numbers, are stored for each row.
+    static bool partagée(int colonne) { return colonne <= Chandelier || colonne >= Pondération; }
+    std::uint32_t stocker(std::string_view texte, Remplissage& remplissage);
+    std::uint32_t stockerPartagé(std::string_view texte);
+    void agrandirPartagés();
     std::string_view texte(std::uint32_t position) const;
+    std::uint32_t cellule(std::uint32_t stockée, int colonne) const {
+        return blocsDeLignes_[stockée / lignesParBloc]->cellules[colonne][stockée % lignesParBloc];
+    }
+    /// The rank of each of these texts by its sort key, equal keys sharing one, in the current order.
+    std::vector<std::uint32_t> rangsDesTextes(const std::vector<std::uint32_t>& positions) const;
     void trier();
 
     std::array<DéfinitionColonne, nombreColonnes> colonnes_;
-    std::vector<Ligne> lignes_;
-    /// The texts, each preceded by its length (4 bytes), in blocks that never move, so that growing the
-    /// store copies nothing; a position is the block's number times the block size plus the offset in it.
-    /// Texts that repeat (dates, codes, names, figures, weights, formulas) are stored once.
-    static constexpr std::uint32_t tailleBloc = 1u << 20;
-    std::vector<std::unique_ptr<char[]>> blocs_;
-    std::uint32_t finDuDernierBloc_ = 0;
-    struct HachageTexte {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view texte) const { return std::hash<std::string_view>{}(texte); }
-    };
-    std::unordered_map<std::string, std::uint32_t, HachageTexte, std::equal_to<>> partagés_;
+    std::vector<GrandBloc<BlocDeLignes>> blocsDeLignes_;
+    std::uint32_t nombreStockées_ = 0;
+    /// The stored rows in the list's order: sorting and removing rows reorder or drop these numbers and never
+    /// move a row. A removed row stays stored until the list is cleared.
+    std::vector<std::uint32_t> ordre_;
+    /// The cells of the row added last, which the next row mostly repeats.
+    std::array<std::uint32_t, nombreColonnes> dernière_{};
+
+    /// The texts, each preceded by its length (1 byte, or 255 then 4 bytes for long texts), in blocks that
+    /// never move; a position is the block's number times the block size plus the offset in it. Position 0
+    /// is the empty text, which is not stored. Texts that repeat (dates, codes, names, figures, weights,
+    /// formulas) are stored once, in blocks of their own: the few of them stay in the cache while the texts
+    /// of the numbers stream past.
+    std::vector<GrandBloc<char>> blocsDeTextes_;
+    Remplissage remplissageUniques_;
+    Remplissage remplissagePartagés_;
+    /// Open addressing over the shared texts, with their hash's low 32 bits to skip most text comparisons.
+    std::vector<EntréePartagée> partagés_;
+    std::size_t nombrePartagés_ = 0;
     int cléDeTri_ = 0;
     bool croissant_ = true;
     bool trié_ = false;

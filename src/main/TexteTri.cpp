@@ -1,5 +1,6 @@
 #include "main/TexteTri.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vantorelle {
@@ -81,22 +82,40 @@ Pesée peser(char32_t c) {
 
 }  // namespace
 
-std::string cléDeTri(std::string_view texte) {
-    std::string primaire, accents, casses;
-    primaire.reserve(texte.size() + 2);
+void ajouterCléDeTri(std::string& clés, std::string_view texte) {
+    // Plain ASCII without capitals, as the texts of numbers are, is its own folded text with every weight at
+    // one: the key is built at once.
+    const bool simple = std::all_of(texte.begin(), texte.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && !(c >= 'A' && c <= 'Z');
+    });
+    if (simple) {
+        clés += texte;
+        for (int niveau = 0; niveau < 2; ++niveau) {
+            clés += '\0';
+            clés.append(texte.size(), '\1');
+        }
+        return;
+    }
+    std::string accents, casses;
     for (std::size_t pos = 0; pos < texte.size();) {
         Pesée p = peser(lireCaractère(texte, pos));
-        écrireUtf8(primaire, p.base);
+        écrireUtf8(clés, p.base);
         accents += static_cast<char>(p.accent);
         casses += static_cast<char>(p.casse);
     }
     // A NUL ends each level: a text that is a prefix of another sorts first, and the finer levels only
     // decide between texts whose folded letters are all equal.
-    primaire += '\0';
-    primaire += accents;
-    primaire += '\0';
-    primaire += casses;
-    return primaire;
+    clés += '\0';
+    clés += accents;
+    clés += '\0';
+    clés += casses;
+}
+
+std::string cléDeTri(std::string_view texte) {
+    std::string clé;
+    clé.reserve(3 * texte.size() + 2);
+    ajouterCléDeTri(clé, texte);
+    return clé;
 }
 
 }  // namespace vantorelle

@@ -8,6 +8,7 @@
 #include "shell/INI.h"
 #include "shell/TableOptions.h"
 #include "store/Chemins.h"
+#include "store/ContenuRepertoire.h"
 #include "store/EcritureAtomique.h"
 #include "store/Encodage.h"
 #include "store/ErreurSysteme.h"
@@ -30,11 +31,17 @@ std::string CheminBase() {
 
 std::string RépertoireHistoriques() { return CheminSurDisque(répertoireHistoriques() + "/"); }
 
-std::string FichierHisto(std::string_view code) { return FichierHistoDans(RépertoireHistoriques(), code); }
+std::string FichierHisto(std::string_view code) { return FichierHistoDans(LireDossierHistoriques(), code); }
 
-std::string FichierHistoDans(const std::string& répertoire, std::string_view code) {
-    const auto noms = ChercherFichiers(répertoire, "*_*" + std::string(code) + ".txt");
-    return noms.empty() ? std::string() : répertoire + noms.front();
+DossierHistoriques LireDossierHistoriques() {
+    std::string chemin = RépertoireHistoriques();
+    auto contenu = ContenuRépertoire::lire(chemin);
+    return {std::move(chemin), std::move(contenu)};
+}
+
+std::string FichierHistoDans(const DossierHistoriques& dossier, std::string_view code) {
+    const auto noms = ChercherFichiers(*dossier.contenu, "*_*" + std::string(code) + ".txt");
+    return noms.empty() ? std::string() : dossier.chemin + noms.front();
 }
 
 void ReconstruireTout() {

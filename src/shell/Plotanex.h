@@ -1,8 +1,10 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "shell/Bureau.h"
+#include "store/ContenuRepertoire.h"
 
 namespace vantorelle {
 
@@ -16,8 +18,15 @@ std::string CheminBase();
 std::string FichierHisto(std::string_view code);
 /// The folder of the history files, "base/histo/" of the data root as found on disk.
 std::string RépertoireHistoriques();
-/// `FichierHisto` in a folder given by `RépertoireHistoriques`, for callers that look up many codes.
-std::string FichierHistoDans(const std::string& répertoire, std::string_view code);
+
+/// The history folder with its listing, read once for callers that look up many codes.
+struct DossierHistoriques {
+    std::string chemin;  ///< as `RépertoireHistoriques` gives it
+    std::shared_ptr<const ContenuRépertoire> contenu;
+};
+DossierHistoriques LireDossierHistoriques();
+/// `FichierHisto` in the folder as it was listed.
+std::string FichierHistoDans(const DossierHistoriques& dossier, std::string_view code);
 
 /// Rebuilds the group of all securities: "base/groupe/All.txt" gets every line of every other group file,
 /// sorted, with one line kept for each code (the first in sorted order). Nothing when there is no group

@@ -93,13 +93,11 @@ std::string depuisWindows1252(std::string_view octets) {
 }
 
 void ajouterVersWindows1252(std::string& octets, std::string_view texte) {
-    const std::size_t ascii = longueurAscii(texte);
-    octets.append(texte.data(), ascii);
-    for (std::size_t i = ascii; i < texte.size();) {
-        if (static_cast<unsigned char>(texte[i]) < 0x80) {
-            octets += texte[i++];
-            continue;
-        }
+    for (std::size_t i = 0; i < texte.size();) {
+        const std::size_t ascii = longueurAscii(texte.substr(i));
+        octets.append(texte.data() + i, ascii);
+        i += ascii;
+        if (i == texte.size()) break;
         char32_t c;
         const std::size_t n = décoder(texte, i, c);
         octets += n == 0 ? remplacement : octetDe(c);

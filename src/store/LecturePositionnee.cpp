@@ -23,6 +23,24 @@ LecturePositionnée::LecturePositionnée(const std::string& chemin, std::uint64_
     longueur_ = état.st_size;
 }
 
+std::unique_ptr<LecturePositionnée> LecturePositionnée::siFichierRégulier(const std::string& chemin,
+                                                                      std::uint64_t& octetsLus) {
+    // Opened first and examined after, in one status call; O_NONBLOCK keeps a pipe from blocking the open.
+    const int descripteur = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat état {};
+    if (descripteur < 0) {
+        const int numéroErreur = errno;
+        if (::stat(chemin.c_str(), &état) == 0 && S_ISREG(état.st_mode))
+            throw erreurSysteme(chemin, "lecture impossible", numéroErreur);
+        return nullptr;
+    }
+    if (::fstat(descripteur, &état) != 0 || !S_ISREG(état.st_mode)) {
+        ::close(descripteur);
+        return nullptr;
+    }
+    return std::unique_ptr<LecturePositionnée>(new LecturePositionnée(chemin, octetsLus, descripteur, état.st_size));
+}
+
 LecturePositionnée::~LecturePositionnée() { ::close(descripteur_); }
 
 std::size_t LecturePositionnée::lire(char* destination, std::size_t taille, std::int64_t début) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vantorelle {
@@ -10,6 +11,9 @@ class LecturePositionnée {
 public:
     /// Opens the file; throws ErreurFichier naming it when it cannot be opened.
     LecturePositionnée(const std::string& chemin, std::uint64_t& octetsLus);
+    /// Opens the file if the path names a regular file, else gives nothing (a missing file, a folder); throws
+    /// ErreurFichier naming it when it is a regular file that cannot be opened.
+    static std::unique_ptr<LecturePositionnée> siFichierRégulier(const std::string& chemin, std::uint64_t& octetsLus);
     ~LecturePositionnée();
     LecturePositionnée(const LecturePositionnée&) = delete;
     LecturePositionnée& operator=(const LecturePositionnée&) = delete;
@@ -23,6 +27,9 @@ public:
     std::size_t lire(char* destination, std::size_t taille, std::int64_t début);
 
 private:
+    LecturePositionnée(const std::string& chemin, std::uint64_t& octetsLus, int descripteur, std::int64_t longueur)
+        : chemin_(chemin), octetsLus_(octetsLus), descripteur_(descripteur), longueur_(longueur) {}
+
     std::string chemin_;
     std::uint64_t& octetsLus_;
     int descripteur_;

@@ -46,15 +46,18 @@ std::vector<std::string> ListerFichiers(std::string_view répertoire, std::int32
 }
 
 std::vector<std::string> ChercherFichiers(std::string_view répertoire, std::string_view motif) {
+    return ChercherFichiers(*ContenuRépertoire::lire(CheminSurDisque(répertoire)), motif);
+}
+
+std::vector<std::string> ChercherFichiers(const ContenuRépertoire& contenu, std::string_view motif) {
     const std::string motifPlié = plierCasse(motif);
-    const auto contenu = ContenuRépertoire::lire(CheminSurDisque(répertoire));
-    const auto& entrées = contenu->entrées();
+    const auto& entrées = contenu.entrées();
     // A pattern ending with plain text can only match the names that end with it.
     const auto étoile = motifPlié.rfind('*');
     const std::string_view fin = étoile == std::string::npos ? std::string_view() : std::string_view(motifPlié).substr(étoile + 1);
     std::vector<std::size_t> candidats;
     if (!fin.empty() && fin.find('?') == std::string_view::npos) {
-        candidats = contenu->finissantPar(fin);
+        candidats = contenu.finissantPar(fin);
     } else {
         candidats.resize(entrées.size());
         for (std::size_t i = 0; i < candidats.size(); ++i) candidats[i] = i;

@@ -7,6 +7,8 @@
 
 namespace vantorelle {
 
+class ContenuRépertoire;
+
 /// Filters of ListerFichiers: normal files, hidden files too (names starting with "."), subdirectories.
 inline constexpr std::int32_t AttributNormal = 0;
 inline constexpr std::int32_t AttributCaché = 2;
@@ -22,6 +24,8 @@ std::vector<std::string> ListerFichiers(std::string_view répertoire, std::int32
 /// The names of the directory's normal files that match the pattern ("*", "?") without regard to case, in
 /// name order; empty when the directory is missing.
 std::vector<std::string> ChercherFichiers(std::string_view répertoire, std::string_view motif);
+/// The same in a listing already read.
+std::vector<std::string> ChercherFichiers(const ContenuRépertoire& contenu, std::string_view motif);
 
 /// True when the file's length can be read.
 bool FichierExiste(std::string_view chemin);

@@ -417,8 +417,11 @@ TEST_P(FenêtreTest, CommeUneLectureEntière) {
     std::mt19937 hasard(1234);
     std::vector<std::string> lignes;
     std::vector<Jour> jours;
-    for (Jour j = jour(20100104); lignes.size() < 400; j = j.plus(1)) {
+    // More than the end of the file a window search reads first, with a few lines a load skips.
+    const char* const sautées[] = {"\t1\t2\t3\t4\t5", "20100101\t1", "20109999\t1\t1\t1\t1\t1", ""};
+    for (Jour j = jour(20100104); lignes.size() < 1000; j = j.plus(1)) {
         if (j.jourDeLaSemaine() == 0 || j.jourDeLaSemaine() == 6) continue;
+        if (hasard() % 40 == 0) lignes.push_back(sautées[hasard() % 4]);
         std::string ligne = j.texte() + "\t" + std::to_string(hasard() % 90 + 10) + "\t99\t1\t" +
                             std::to_string(hasard() % 90 + 10) + "\t" + std::to_string(hasard() % 100000);
         if (forme.remplissage > 0) ligne.append(1, '\t').append(forme.remplissage + hasard() % 7, 'x');
@@ -430,7 +433,7 @@ TEST_P(FenêtreTest, CommeUneLectureEntière) {
     DossierTemporaire dossier;
     const std::string chemin = dossier.écrire("a.txt", octets);
 
-    EXPECT_EQ(datesDe(charger(chemin)), datesLuesEnEntier(lignes, Jour(), Jour::de(9999, 12, 31)));
+    EXPECT_EQ(datesDe(charger(chemin)), datesLuesEnEntier(lignes, jours.front(), Jour::de(9999, 12, 31)));
     for (int essai = 0; essai < 150; ++essai) {
         const Jour premier = jours[hasard() % jours.size()].plus(static_cast<int>(hasard() % 5) - 2);
         const Jour dernier = essai % 3 == 0 ? Fin : premier.plus(static_cast<int>(hasard() % 300));

@@ -1,0 +1,53 @@
+#include "main/TravauxEnAvance.h"
+
+namespace vantorelle {
+
+TravauxEnAvance::TravauxEnAvance(std::size_t travaux, std::size_t ouvriers, Travail travail)
+    : travaux_(travaux), travail_(std::move(travail)), cases_(4 * ouvriers) {
+    ouvriers_.reserve(ouvriers);
+    for (std::size_t k = 0; k < ouvriers; ++k) ouvriers_.emplace_back([this, k] { travailler(k); });
+}
+
+TravauxEnAvance::~TravauxEnAvance() {
+    {
+        const std::lock_guard verrou(verrou_);
+        arrêt_ = true;
+    }
+    place_.notify_all();
+    for (std::thread& ouvrier : ouvriers_) ouvrier.join();
+}
+
+void TravauxEnAvance::travailler(std::size_t ouvrier) {
+    std::unique_lock verrou(verrou_);
+    for (;;) {
+        place_.wait(verrou, [this] { return arrêt_ || prochain_ >= travaux_ || prochain_ < libérés_ + cases_.size(); });
+        if (arrêt_ || prochain_ >= travaux_) return;
+        const std::size_t k = prochain_++;
+        Case& c = cases_[k % cases_.size()];
+        verrou.unlock();
+        try {
+            travail_(k, ouvrier, c.résultat);
+        } catch (...) {
+            c.résultat.erreur = std::current_exception();
+        }
+        verrou.lock();
+        c.travail = k;
+        c.fait = true;
+        prêt_.notify_all();
+    }
+}
+
+LignesValeur& TravauxEnAvance::suivant() {
+    std::unique_lock verrou(verrou_);
+    if (lus_ > 0) {
+        libérés_ = lus_;
+        place_.notify_all();
+    }
+    const std::size_t k = lus_++;
+    Case& c = cases_[k % cases_.size()];
+    prêt_.wait(verrou, [&c, k] { return c.fait && c.travail == k; });
+    c.fait = false;
+    return c.résultat;
+}
+
+}  // namespace vantorelle
