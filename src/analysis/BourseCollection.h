@@ -272,6 +272,12 @@ private:
     }
     void reconstruireSérie(const Fonction& f, CopieSérie& copie) const;
 
+    /// The days of the date keys 1 to n, as the last load read them.
+    struct CopieDates {
+        Empreinte source;
+        std::vector<Jour> v{Jour()};
+    };
+
     struct BougiesLues;
     /// Writes the candles read by a load as candles 1 to n, with room for the lines read.
     void écrireBougies(std::int32_t nombreLignes, BougiesLues& bougies);
@@ -297,6 +303,7 @@ private:
     }
 
     mutable CopiePrix prix_;
+    CopieDates dates_;
     mutable CopieSérie tailles_[4];
     mutable OptionLue<double> tolérance_;
     mutable OptionLue<bool> avecTendance_;

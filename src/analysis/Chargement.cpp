@@ -60,11 +60,13 @@ ErreurConversion erreurDeChamp(const std::filesystem::path& chemin, std::int64_t
 struct BourseCollection::BougiesLues {
     void vider() {
         dates.clear();
+        jours.clear();
         for (std::vector<float>* v : {&o, &h, &l, &c}) v->clear();
         volumes.clear();
     }
-    void ajouter(std::string date, const float (&cours)[4], Monnaie volume) {
+    void ajouter(std::string date, Jour jour, const float (&cours)[4], Monnaie volume) {
         dates.push_back(std::move(date));
+        jours.push_back(jour);
         o.push_back(cours[0]);
         h.push_back(cours[1]);
         l.push_back(cours[2]);
@@ -73,6 +75,7 @@ struct BourseCollection::BougiesLues {
     }
 
     std::vector<std::string> dates;
+    std::vector<Jour> jours;  // the date of each key
     std::vector<float> o, h, l, c;
     std::vector<Monnaie> volumes;
 };
@@ -96,6 +99,9 @@ void BourseCollection::écrireBougies(std::int32_t nombreLignes, BougiesLues& bo
         for (std::size_t i = 0; i < valeurs.size(); ++i) cible[i] = Valeur(std::move(valeurs[i]));
     };
     remplir(Date, bougies.dates);
+    dates_.v.resize(1);
+    dates_.v.insert(dates_.v.end(), bougies.jours.begin(), bougies.jours.end());
+    dates_.source = empreinte(Date);
     remplir(Ouverture, bougies.o);
     remplir(Maximum, bougies.h);
     remplir(Minimum, bougies.l);
@@ -164,7 +170,10 @@ void BourseCollection::ChargeBougies(const std::string& code, const std::string&
             erreur = erreurDeChamp(chemin, numéro, champs, *illisible);
             break;
         }
-        bougies.ajouter(cléNormalisée(champs[0]), cours, volume);
+        std::string clé = cléNormalisée(champs[0]);
+        // The line's date was read from the field itself: a key made different reads again.
+        const Jour jour = clé == champs[0] ? *ligne.date : ToDate(clé);
+        bougies.ajouter(std::move(clé), jour, cours, volume);
     }
     écrireBougies(static_cast<std::int32_t>(lignes.size()), bougies);
     if (erreur) throw *erreur;

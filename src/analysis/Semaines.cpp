@@ -98,7 +98,10 @@ BourseCollection BourseCollection::convertir(bool semaines) const {
     auto valeur = [](const Fonction& f, std::span<const Valeur> valeurs, std::int32_t i) -> const Valeur& {
         return static_cast<std::size_t>(i) <= valeurs.size() ? valeurs[static_cast<std::size_t>(i) - 1] : f.Item(i);
     };
+    // The days as the load read them, while the date series is as it wrote them.
+    const bool datesLues = dates_.source.de(Date) && dates_.v.size() > static_cast<std::size_t>(Nombre);
     auto cléDe = [&](std::int32_t i) {
+        if (datesLues) return clés.clé(dates_.v[static_cast<std::size_t>(i)]);
         const Valeur& date = valeur(Date, dates, i);
         const std::string* texte = std::get_if<std::string>(&date.contenu());
         return clés.clé(ToDate(texte ? std::string_view(*texte) : std::string_view(date.texte())));

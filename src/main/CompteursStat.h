@@ -30,7 +30,11 @@ public:
     void Initialiser() { compteurs_.fill(0); }
 
 private:
-    static std::size_t indice(int r, int c);
+    static std::size_t indice(int r, int c) {
+        if (r < 1 || r > lignes || c < 1 || c > colonnes) horsDuTableau();
+        return static_cast<std::size_t>((r - 1) * colonnes + (c - 1));
+    }
+    [[noreturn]] static void horsDuTableau();
 
     std::array<std::int32_t, lignes * colonnes> compteurs_{};
 };

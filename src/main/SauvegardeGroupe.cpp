@@ -7,19 +7,24 @@
 namespace vantorelle {
 
 void sauverGroupeVantorelle(const TableauDeBord& tableau, std::string_view racine) {
-    using T = TableauDeBord;
-    std::size_t taille = 0;
-    for (std::size_t i = 0; i < tableau.Nombre(); ++i)
-        taille += tableau.Texte(i, T::Code).size() + tableau.Texte(i, T::Nom).size() + 3;
-    std::string octets;
-    octets.reserve(taille);
+    // Written in pieces: a weekly scan of a market makes a file of tens of megabytes, and memory touched
+    // for the first time costs more than the writing.
+    constexpr std::size_t tailleMorceau = 256 * 1024;
+    ÉcritureAtomique écriture(FichierGroupe(racine, "Vantorelle"));
+    std::string morceau;
+    morceau.reserve(tailleMorceau + 1024);
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
-        ajouterVersWindows1252(octets, tableau.Texte(i, T::Code));
-        octets += '\t';
-        ajouterVersWindows1252(octets, tableau.Texte(i, T::Nom));
-        octets += "\r\n";
+        ajouterVersWindows1252(morceau, tableau.Texte(i, TableauDeBord::Code));
+        morceau += '\t';
+        ajouterVersWindows1252(morceau, tableau.Texte(i, TableauDeBord::Nom));
+        morceau += "\r\n";
+        if (morceau.size() >= tailleMorceau) {
+            écriture.Écrire(morceau);
+            morceau.clear();
+        }
     }
-    écrireAtomiquement(FichierGroupe(racine, "Vantorelle"), octets);
+    écriture.Écrire(morceau);
+    écriture.Terminer();
 }
 
 }  // namespace vantorelle

@@ -36,28 +36,52 @@ std::filesystem::path cible(const std::filesystem::path& chemin) {
 
 }  // namespace
 
-void écrireAtomiquement(const std::filesystem::path& chemin, std::string_view octets) {
-    const std::filesystem::path fichier = cible(chemin);
-    const std::filesystem::path dossier = fichier.has_parent_path() ? fichier.parent_path() : ".";
+ÉcritureAtomique::ÉcritureAtomique(const std::filesystem::path& chemin) : chemin_(chemin), fichier_(cible(chemin)) {
+    const std::filesystem::path dossier = fichier_.has_parent_path() ? fichier_.parent_path() : ".";
     std::string nomTemporaire(".");
-    nomTemporaire += fichier.filename().string();
+    nomTemporaire += fichier_.filename().string();
     nomTemporaire += ".XXXXXX";
-    std::string temporaire = (dossier / nomTemporaire).string();
-
-    const int descripteur = ::mkstemp(temporaire.data());
-    if (descripteur < 0) throw erreurSysteme(chemin, "écriture impossible", errno);
-    const auto abandonner = [&](int numéroErreur, bool fermer) {
-        if (fermer) ::close(descripteur);
-        ::unlink(temporaire.c_str());
-        return erreurSysteme(chemin, "écriture impossible", numéroErreur);
-    };
+    temporaire_ = (dossier / nomTemporaire).string();
+    descripteur_ = ::mkstemp(temporaire_.data());
+    if (descripteur_ < 0) throw erreurSysteme(chemin_, "écriture impossible", errno);
     // mkstemp makes the file readable by its owner only; give it the usual rights of a new file.
     const mode_t masque = ::umask(0);
     ::umask(masque);
-    if (::fchmod(descripteur, 0666 & ~masque) != 0) throw abandonner(errno, true);
-    if (!écrireTout(descripteur, octets) || ::fsync(descripteur) != 0) throw abandonner(errno, true);
-    if (::close(descripteur) != 0) throw abandonner(errno, false);
-    if (::rename(temporaire.c_str(), fichier.c_str()) != 0) throw abandonner(errno, false);
+    if (::fchmod(descripteur_, 0666 & ~masque) != 0) abandonner(errno);
+}
+
+ÉcritureAtomique::~ÉcritureAtomique() {
+    if (descripteur_ < 0) return;
+    ::close(descripteur_);
+    ::unlink(temporaire_.c_str());
+}
+
+void ÉcritureAtomique::abandonner(int numéroErreur) {
+    if (descripteur_ >= 0) ::close(descripteur_);
+    descripteur_ = -1;
+    ::unlink(temporaire_.c_str());
+    throw erreurSysteme(chemin_, "écriture impossible", numéroErreur);
+}
+
+void ÉcritureAtomique::Écrire(std::string_view octets) {
+    if (!écrireTout(descripteur_, octets)) abandonner(errno);
+}
+
+void ÉcritureAtomique::Terminer() {
+    if (::fsync(descripteur_) != 0) abandonner(errno);
+    const int descripteur = descripteur_;
+    descripteur_ = -1;
+    if (::close(descripteur) != 0 || ::rename(temporaire_.c_str(), fichier_.c_str()) != 0) {
+        const int numéroErreur = errno;
+        ::unlink(temporaire_.c_str());
+        throw erreurSysteme(chemin_, "écriture impossible", numéroErreur);
+    }
+}
+
+void écrireAtomiquement(const std::filesystem::path& chemin, std::string_view octets) {
+    ÉcritureAtomique écriture(chemin);
+    écriture.Écrire(octets);
+    écriture.Terminer();
 }
 
 }  // namespace vantorelle

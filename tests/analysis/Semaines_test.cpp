@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/BourseCollection.h"
+#include "store/DossierTemporaire.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {
@@ -146,6 +147,27 @@ TEST(ConversionTest, OptionsParDéfautEtSériesDérivées) {
     const BourseCollection mois = jours.ConvertirEnMois();
     EXPECT_EQ(mois.Nombre, 12);
     EXPECT_EQ(mois.Tendance.Longueur(), 0) << "12 months are no more than Période";
+}
+
+TEST(ConversionTest, LesDatesLuesAuChargementValentLeursClés) {
+    // Keys as a file may spell them: with a point or a byte beyond ASCII, which the key changes; with a comma
+    // or impossible, which no load keeps; out of order.
+    const char* const clés[] = {"20231229", "20240102", "20240103.5", "20240104x", "20240108\xE9",
+                                "2024,01,10", "20240230", "20240111", "20240105", "20240116", "20240117"};
+    std::string texte;
+    for (const char* clé : clés) texte += std::string(clé) + "\t10\t12\t9\t11\t1500\r\n";
+    test::DossierTemporaire dossier;
+    const std::string chemin = dossier.écrire("a.txt", texte);
+    for (const bool semaines : {true, false}) {
+        BourseCollection lue;
+        lue.ChargeFichier("FR0000000001", "Alpha", chemin, BourseCollection::DébutDuFichier,
+                          BourseCollection::FinDuFichier, 0);
+        ASSERT_EQ(lue.Nombre, 9);
+        const auto parLesDatesLues = périodesDe(semaines ? lue.ConvertirEnSemaines() : lue.ConvertirEnMois());
+        // Rewritten as it is, the date series no longer is as the load left it: its texts are read again.
+        lue.Date.Item(1, lue.Date.Item(1));
+        EXPECT_EQ(parLesDatesLues, périodesDe(semaines ? lue.ConvertirEnSemaines() : lue.ConvertirEnMois()));
+    }
 }
 
 }  // namespace

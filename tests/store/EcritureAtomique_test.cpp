@@ -35,5 +35,26 @@ TEST(EcritureAtomique, UnDossierAbsentEstUneErreurQuiNommeLeFichier) {
               chemin + " : écriture impossible (fichier ou dossier introuvable)");
 }
 
+TEST(EcritureAtomique, EnMorceauxLeFichierNeChangeQuAuTerme) {
+    DossierTemporaire dossier;
+    const std::string chemin = dossier.écrire("f.txt", "ancien");
+    const auto fichiers = [&] { return std::distance(std::filesystem::directory_iterator(dossier.chemin()), {}); };
+    {
+        ÉcritureAtomique abandonnée(chemin);
+        abandonnée.Écrire("perdu");
+        EXPECT_EQ(fichiers(), 2);
+    }
+    EXPECT_EQ(lireOctets(chemin), "ancien") << "not finished: the file stays as it was";
+    EXPECT_EQ(fichiers(), 1);
+    ÉcritureAtomique écriture(chemin);
+    écriture.Écrire("un, ");
+    écriture.Écrire("");
+    écriture.Écrire("deux");
+    EXPECT_EQ(lireOctets(chemin), "ancien");
+    écriture.Terminer();
+    EXPECT_EQ(lireOctets(chemin), "un, deux");
+    EXPECT_EQ(fichiers(), 1);
+}
+
 }  // namespace
 }  // namespace vantorelle::test
