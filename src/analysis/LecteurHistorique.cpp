@@ -260,7 +260,7 @@ std::optional<std::int64_t> LecteurHistorique::débutDansLaQueue(Jour premier) {
         const std::int64_t f = finDeLigne(p);
         const auto date = dateExaminée(contenu(p, f));
         if (date && !date->estZéro() && !(*date < premier)) break;
-        p = bas = f + 1;
+        p = bas = std::min(f + 1, longueur_);
     }
     if (!bienPlacé(bas, premier)) return std::nullopt;
     return bas;

@@ -2,15 +2,15 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <thread>
 #include <tuple>
-#include <string_view>
 
 #include "analysis/CellulesAffichage.h"
 #include "analysis/EvaluationFormules.h"
 #include "main/SauvegardeGroupe.h"
-#include "main/TravauxEnAvance.h"
 #include "main/Statut.h"
+#include "main/TravauxEnAvance.h"
 #include "series/Fonctions.h"
 #include "shell/Emplacements.h"
 #include "shell/INI.h"

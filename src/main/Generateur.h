@@ -21,7 +21,7 @@ class INI;
 
 /// The scan of a group: for every security, its candles over the dates asked (daily, weekly or monthly),
 /// the figures, weights and indicator cells, the user formulas, and one dashboard row per candle kept,
-/// counted in the statistics. One quote object serves every security, as in the main window.
+/// counted in the statistics. Each thread that scans reuses its quote objects from one security to the next.
 class Générateur {
 public:
     /// The reference security, whose last quote dates the base.
@@ -43,7 +43,7 @@ public:
     void Fils(std::size_t fils) { fils_ = std::max<std::size_t>(fils, 1); }
 
     /// The day after the reference security's last quote, or `aujourdhui` when it has none. The reference
-    /// is loaded into the quote object that the scans reuse.
+    /// is loaded into the quote object that the scans on the generation's own thread reuse.
     Jour DateDernierCours(Jour aujourdhui);
 
     /// The generation (`Generer`): clears the dashboard and its statistics, scans every security of the

@@ -441,6 +441,9 @@ TEST_P(FenêtreTest, CommeUneLectureEntière) {
         EXPECT_EQ(datesDe(charger(chemin, premier, dernier)), datesLuesEnEntier(lignes, premier, dernierRéel))
             << premier.texte() << " " << dernier.texte();
     }
+    for (const Jour premier : {jours.back(), jours.back().plus(1), jours.front(), jours.front().plus(-1)})
+        EXPECT_EQ(datesDe(charger(chemin, premier, Fin)), datesLuesEnEntier(lignes, premier, jours.back()))
+            << premier.texte();
 }
 
 INSTANTIATE_TEST_SUITE_P(Formes, FenêtreTest,
