@@ -37,10 +37,13 @@ float variationEnPourcentage(const Valeur& a, const Valeur& b, const Valeur& bas
     return Round2(100 * (a.enDouble() - b.enDouble()) / base.enDouble());
 }
 
-/// The value in a fixed format such as "00.00": a single from its 7-digit text, any other number as a double.
-std::string formaté(const Valeur& v, std::string_view format) {
-    if (const float* valeur = std::get_if<float>(&v.contenu())) return Format(*valeur, format);
-    return Format(v.enDouble(), format);
+/// Appends the value in a fixed format such as "00.00": a single from its 7-digit text, any other number as
+/// a double.
+void ajouterFormaté(std::string& cellule, const Valeur& v, std::string_view format) {
+    if (const float* valeur = std::get_if<float>(&v.contenu()))
+        ajouterFormat(cellule, *valeur, format);
+    else
+        ajouterFormat(cellule, v.enDouble(), format);
 }
 
 /// '=' for no trend, '/' for a rising one, '\' for anything else.
@@ -113,7 +116,7 @@ void CellulesAffichage::écrire(std::int32_t i, std::string& cellule) const {
     if (i > nombre_) return;
     const Pièce& p = pièces_[static_cast<std::size_t>(i)];
     const Valeur& v = x_->Item(i);
-    cellule = formaté(v, sorte_ == Sorte::Variation ? std::string_view("00.00") : format_);
+    ajouterFormaté(cellule, v, sorte_ == Sorte::Variation ? std::string_view("00.00") : format_);
     if (p.signe == 0) return;
     cellule += " (";
     cellule += p.tendance;
@@ -123,10 +126,14 @@ void CellulesAffichage::écrire(std::int32_t i, std::string& cellule) const {
         const Valeur& avant = x_->Item(i - 1);
         const float écart = p.signe == '+' ? variationEnPourcentage(v, avant, avant)
                                            : variationEnPourcentage(avant, v, avant);
-        cellule += texteSimple(std::fabs(écart));
+        ajouterTexteSimple(cellule, std::fabs(écart));
         cellule += "%)";
     } else {
-        cellule += moyenne_->Item(i).texte();
+        const Valeur& moyenne = moyenne_->Item(i);
+        if (const float* simple = std::get_if<float>(&moyenne.contenu()))
+            ajouterTexteSimple(cellule, *simple);
+        else
+            cellule += moyenne.texte();
         cellule += ')';
     }
 }

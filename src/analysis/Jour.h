@@ -1,7 +1,9 @@
 #pragma once
 #include <algorithm>
+#include <bit>
 #include <compare>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -26,11 +28,8 @@ public:
     /// digits and a '+' allowed); the zero date when they are not numbers or form no date.
     static constexpr Jour deClé(std::string_view clé) {
         if (clé.size() < 8) return Jour();
-        if (std::all_of(clé.begin(), clé.begin() + 8, estChiffre)) {  // the usual key, read at once
-            int aaaammjj = 0;
-            for (std::size_t k = 0; k < 8; ++k) aaaammjj = aaaammjj * 10 + (clé[k] - '0');
+        if (const int aaaammjj = huitChiffres(clé); aaaammjj >= 0)  // the usual key, read at once
             return de(aaaammjj / 10000, aaaammjj / 100 % 100, aaaammjj % 100);
-        }
         return de(nombre(clé.substr(0, 4)), nombre(clé.substr(4, 2)), nombre(clé.substr(6, 2)));
     }
 
@@ -102,8 +101,29 @@ public:
 
     friend constexpr auto operator<=>(Jour, Jour) = default;
 
+    /// The number the first 8 characters of `texte` (8 or more) write when they are all digits, else -1.
+    static constexpr int huitChiffres(std::string_view texte) {
+        if (std::is_constant_evaluated() || std::endian::native != std::endian::little) {
+            if (!std::all_of(texte.begin(), texte.begin() + 8, estChiffre)) return -1;
+            int n = 0;
+            for (std::size_t k = 0; k < 8; ++k) n = n * 10 + (texte[k] - '0');
+            return n;
+        }
+        // The 8 bytes as one word: a key is read for every line of a history.
+        std::uint64_t mot;
+        std::memcpy(&mot, texte.data(), 8);
+        constexpr std::uint64_t hauts = 0xF0F0F0F0F0F0F0F0;
+        if (((mot & hauts) | (((mot + 0x0606060606060606) & hauts) >> 4)) != 0x3333333333333333) return -1;
+        std::uint64_t v = mot - 0x3030303030303030;
+        v = v * 10 + (v >> 8);  // pairs of digits
+        v = ((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32)) +
+             ((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32))) >> 32;
+        return static_cast<int>(v);
+    }
+
 private:
     static constexpr bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
 
     // A small number written in decimal, or -1.
     static constexpr int nombre(std::string_view texte) {

@@ -184,7 +184,7 @@ char* remplirDeZéros(int nombre, char* vers) {
     return vers + nombre;
 }
 
-std::string texteFixe(const Décimal& d) {
+void ajouterFixe(std::string& cible, const Décimal& d) {
     char texte[2 + chiffresDouble * 2 + déborde];
     char* s = texte;
     if (d.négatif) *s++ = '-';
@@ -199,10 +199,10 @@ std::string texteFixe(const Décimal& d) {
         *s++ = ',';
         s = copier(d.chiffres + d.pointe, d.nombre - d.pointe, s);
     }
-    return std::string(texte, s);
+    cible.append(texte, s);
 }
 
-std::string texteExposant(const Décimal& d) {
+void ajouterExposant(std::string& cible, const Décimal& d) {
     char texte[8 + chiffresDouble + déborde];
     char* s = texte;
     if (d.négatif) *s++ = '-';
@@ -217,17 +217,26 @@ std::string texteExposant(const Décimal& d) {
     const auto absolu = static_cast<std::size_t>(std::abs(exposant));
     if (absolu >= 100) *s++ = static_cast<char>('0' + absolu / 100);
     écrirePaire(absolu % 100, s);
-    return std::string(texte, s + 2);
+    cible.append(texte, s + 2);
 }
 
-std::string texteNombre(double x, int précision, int pointeMaximale) {
-    if (std::isnan(x)) return "NaN";
-    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
+void ajouterNombre(std::string& cible, double x, int précision, int pointeMaximale) {
+    if (std::isnan(x)) {
+        cible += "NaN";
+        return;
+    }
+    if (std::isinf(x)) {
+        cible += x < 0 ? "-Inf" : "Inf";
+        return;
+    }
     const Décimal d = significatifs(x, précision);
-    if (d.nombre == 0) return "0";
+    if (d.nombre == 0)
+        cible += '0';
     // 0.0001 ≤ |x| < 10^pointeMaximale, tested on the rounded value.
-    if (d.pointe >= -3 && d.pointe <= pointeMaximale) return texteFixe(d);
-    return texteExposant(d);
+    else if (d.pointe >= -3 && d.pointe <= pointeMaximale)
+        ajouterFixe(cible, d);
+    else
+        ajouterExposant(cible, d);
 }
 
 struct FormatFixe {
@@ -270,7 +279,7 @@ void incrémenter(Décimal& d) {
 }
 
 /// d in the format, d rounded at its decimals on the way.
-std::string formater(Décimal& d, std::string_view format) {
+void ajouterFormaté(std::string& cible, Décimal& d, std::string_view format) {
     const FormatFixe f = lireFormat(format);
     const int gardés = d.pointe + f.décimales;
     if (gardés < 0) {
@@ -286,20 +295,30 @@ std::string formater(Décimal& d, std::string_view format) {
     const int entiers = d.nombre > 0 ? std::max(d.pointe, 0) : 0;
     const int largeur = std::max(entiers, f.entiersMinimum);
     const bool signe = d.négatif && d.nombre > 0;
-    std::string s(static_cast<std::size_t>(signe + largeur + (f.décimales > 0 ? 1 + f.décimales : 0)), '0');
-    char* const unités = s.data() + signe + largeur;  // just after the integer digits
-    if (signe) s[0] = '-';
+    const std::size_t début = cible.size();
+    cible.append(static_cast<std::size_t>(signe + largeur + (f.décimales > 0 ? 1 + f.décimales : 0)), '0');
+    char* const unités = cible.data() + début + signe + largeur;  // just after the integer digits
+    if (signe) cible[début] = '-';
     if (f.décimales > 0) *unités = ',';
     // The digit of rank j is worth 10^(pointe - 1 - j): left of the comma while j < pointe.
     for (int j = 0; j < d.nombre; ++j) unités[j < d.pointe ? j - d.pointe : j - d.pointe + 1] = d.chiffres[j];
-    return s;
 }
 
 }  // namespace
 
-std::string texteSimple(float x) { return texteNombre(x, chiffresSimple, 7); }
+void ajouterTexteSimple(std::string& texte, float x) { ajouterNombre(texte, x, chiffresSimple, 7); }
 
-std::string texteDouble(double x) { return texteNombre(x, chiffresDouble, 15); }
+std::string texteSimple(float x) {
+    std::string texte;
+    ajouterTexteSimple(texte, x);
+    return texte;
+}
+
+std::string texteDouble(double x) {
+    std::string texte;
+    ajouterNombre(texte, x, chiffresDouble, 15);
+    return texte;
+}
 
 std::string texteMonnaie(Monnaie m) {
     const bool négatif = m.dixMillièmes < 0;
@@ -320,14 +339,26 @@ std::string texteEntier(long long n) { return std::to_string(n); }
 
 std::string texteBooléen(bool b) { return b ? "Vrai" : "Faux"; }
 
-std::string Format(float x, std::string_view format) {
+void ajouterFormat(std::string& texte, float x, std::string_view format) {
     Décimal d = significatifs(x, chiffresSimple);
-    return formater(d, format);
+    ajouterFormaté(texte, d, format);
+}
+
+void ajouterFormat(std::string& texte, double x, std::string_view format) {
+    Décimal d = significatifs(x, chiffresDouble);
+    ajouterFormaté(texte, d, format);
+}
+
+std::string Format(float x, std::string_view format) {
+    std::string texte;
+    ajouterFormat(texte, x, format);
+    return texte;
 }
 
 std::string Format(double x, std::string_view format) {
-    Décimal d = significatifs(x, chiffresDouble);
-    return formater(d, format);
+    std::string texte;
+    ajouterFormat(texte, x, format);
+    return texte;
 }
 
 std::optional<double> lireNombre(std::string_view texte) {

@@ -13,6 +13,8 @@ namespace vantorelle {
 /// A single as text: at most 7 significant digits, rounded half away from zero; fixed notation for
 /// 0.0001 ≤ |x| < 10^7, otherwise an exponent ("1E+07", "1,234568E+07", "1,5E-05").
 std::string texteSimple(float x);
+/// The same text, appended to `texte`.
+void ajouterTexteSimple(std::string& texte, float x);
 
 /// A double as text: the same with at most 15 significant digits and fixed notation below 10^15.
 std::string texteDouble(double x);
@@ -34,6 +36,10 @@ std::string Format(float x, std::string_view format);
 
 /// A double in a fixed format, the same way from its 15-digit text.
 std::string Format(double x, std::string_view format);
+
+/// `Format` appended to `texte`.
+void ajouterFormat(std::string& texte, float x, std::string_view format);
+void ajouterFormat(std::string& texte, double x, std::string_view format);
 
 /// Reads a number written with a decimal comma or point, an optional sign and exponent, surrounding spaces
 /// allowed ("12,5", " -1.5E-05 "); nothing when the text is not wholly a number.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "analysis/Jour.h"
 
 namespace vantorelle {
@@ -30,6 +33,33 @@ TEST(JourTest, CalendrierEtArithmétique) {
     EXPECT_EQ(Jour::de(812, 7, 4).texte(), "08120704");
     EXPECT_LT(Jour(), Jour::de(1, 1, 1));
     EXPECT_LT(Jour::de(2023, 12, 31), Jour::de(2024, 1, 1));
+}
+
+TEST(JourTest, HuitChiffresLusDUnCoup) {
+    static_assert(Jour::huitChiffres("20240115") == 20240115);
+    const auto attendu = [](const std::string& texte) {
+        int n = 0;
+        for (std::size_t k = 0; k < 8; ++k) {
+            if (texte[k] < '0' || texte[k] > '9') return -1;
+            n = n * 10 + (texte[k] - '0');
+        }
+        return n;
+    };
+    // Every byte at every place of a key, then keys drawn at random from digits and their neighbours.
+    for (std::size_t place = 0; place < 8; ++place)
+        for (int octet = 0; octet < 256; ++octet) {
+            std::string texte = "20240115x";
+            texte[place] = static_cast<char>(octet);
+            ASSERT_EQ(Jour::huitChiffres(texte), attendu(texte)) << place << " " << octet;
+        }
+    std::mt19937 hasard(3);
+    const std::string octets = "0123456789/:+ .,\x80\xFF";
+    for (int essai = 0; essai < 100000; ++essai) {
+        std::string texte(8, '0');
+        for (char& c : texte)
+            c = hasard() % 4 == 0 ? octets[hasard() % octets.size()] : static_cast<char>('0' + hasard() % 10);
+        ASSERT_EQ(Jour::huitChiffres(texte), attendu(texte)) << texte;
+    }
 }
 
 }  // namespace
