@@ -290,34 +290,37 @@ bool LecteurHistorique::bienPlacé(std::int64_t début, Jour premier) {
     return p >= longueur_;
 }
 
+void LecteurHistorique::oublierLesOctets() {
+    taille_ = 0;
+    agrandissement_ = 256;
+}
+
+std::int64_t LecteurHistorique::débutParLesClés(Jour premier, Jour dernier) {
+    oublierLesOctets();
+    // The search on the keys gives distances from the end of the file: about two lines before the window's
+    // first date and three lines after its last.
+    LectureParBlocs blocs(*fichier_);
+    const auto lire = [&blocs](std::int64_t de, std::size_t n) { return blocs.lire(de, n); };
+    const std::int64_t avant = rechercheParClé(longueur_, premier.texte(), TailleLigne, true, lire);
+    const std::int64_t après = rechercheParClé(longueur_, dernier.texte(), TailleLigne, false, lire);
+    const std::int64_t de = std::clamp<std::int64_t>(longueur_ - avant - 1, 0, longueur_);
+    const std::int64_t à = après <= 0 ? longueur_ : std::clamp<std::int64_t>(longueur_ - après - 1, de, longueur_);
+    // A margin each side spares the small reads of the checks around the guess and of the last line.
+    constexpr std::int64_t marge = 1024;
+    couvrir(de - 1 - marge, à + marge);
+    const std::int64_t début = débutDeLigneSuivante(de);
+    if (bienPlacé(début, premier)) return début;
+    // Lines of 50 bytes or more, or keys cut short, mislead that search: search again on whole lines.
+    oublierLesOctets();
+    return débutDeLigneSuivante(débutParDichotomie(premier));
+}
+
 void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
     if (longueur_ == 0) return;
     std::int64_t début = 0;
-    if (const std::optional<std::int64_t> dansLaQueue = premier.estZéro() ? std::nullopt : débutDansLaQueue(premier)) {
-        début = *dansLaQueue;
-    } else if (!premier.estZéro()) {
-        taille_ = 0;
-        agrandissement_ = 256;
-        // The search on the keys gives distances from the end of the file: about two lines before the
-        // window's first date and three lines after its last.
-        LectureParBlocs blocs(*fichier_);
-        const auto lire = [&blocs](std::int64_t de, std::size_t n) { return blocs.lire(de, n); };
-        const std::int64_t avant = rechercheParClé(longueur_, premier.texte(), TailleLigne, true, lire);
-        const std::int64_t après = rechercheParClé(longueur_, dernier.texte(), TailleLigne, false, lire);
-        const std::int64_t de = std::clamp<std::int64_t>(longueur_ - avant - 1, 0, longueur_);
-        const std::int64_t à = après <= 0 ? longueur_ : std::clamp<std::int64_t>(longueur_ - après - 1, de, longueur_);
-        // A margin each side spares the small reads of the checks around the guess and of the last line.
-        constexpr std::int64_t marge = 1024;
-        couvrir(de - 1 - marge, à + marge);
-        début = débutDeLigneSuivante(de);
-        if (!bienPlacé(début, premier)) {
-            // Lines of 50 bytes or more, or keys cut short, mislead that search: search again on whole lines.
-            taille_ = 0;
-            agrandissement_ = 256;
-            début = débutDeLigneSuivante(débutParDichotomie(premier));
-        }
-    }
     if (!premier.estZéro()) {
+        const std::optional<std::int64_t> dansLaQueue = débutDansLaQueue(premier);
+        début = dansLaQueue ? *dansLaQueue : débutParLesClés(premier, dernier);
         // No line before the start may be one to load: go back to the last dated line before the window's
         // first date (undated and malformed lines are skipped by the load anyway).
         std::int64_t suivante = début;

@@ -88,6 +88,10 @@ private:
     /// Whether the window may start at this line: the dated line before it is dated before `premier` and
     /// one of the next few lines is not.
     bool bienPlacé(std::int64_t début, Jour premier);
+    /// Drops the bytes kept, so that the next read starts a new region.
+    void oublierLesOctets();
+    /// The window's start found by the search on the keys, checked on whole lines.
+    std::int64_t débutParLesClés(Jour premier, Jour dernier);
     /// Most scans look at the latest quotes: the start of a window that lies in the end of the file, found
     /// there by halves, or nothing.
     std::optional<std::int64_t> débutDansLaQueue(Jour premier);
