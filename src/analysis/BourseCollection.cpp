@@ -42,6 +42,14 @@ void BourseCollection::Allouer(std::int32_t n) {
         f->Allouer(n);
 }
 
+void BourseCollection::réparer(float& o, float& h, float& l, float& c) {
+    if (o <= 0) o = c;
+    if (c <= 0) c = o;
+    if (l <= 0) l = o;
+    if (h <= 0) h = c;
+    if (o <= 0) o = c = h = l = 1.0f;
+}
+
 void BourseCollection::Corriger() {
     const std::int32_t n = bougies().n;
     for (std::int32_t i = 1; i <= n; ++i) {
@@ -50,11 +58,7 @@ void BourseCollection::Corriger() {
         float& l = prix_.l[i];
         float& c = prix_.c[i];
         const Prix avant{o, h, l, c};
-        if (o <= 0) o = c;
-        if (c <= 0) c = o;
-        if (l <= 0) l = o;
-        if (h <= 0) h = c;
-        if (o <= 0) o = c = h = l = 1.0f;
+        réparer(o, h, l, c);
         // Only repaired values are written, so a sound history keeps its series untouched.
         if (o != avant.o) Ouverture.Item(i, o);
         if (h != avant.h) Maximum.Item(i, h);

@@ -168,6 +168,12 @@ public:
     BourseCollection ConvertirEnSemaines() const;
     /// A new object of monthly candles, with the default options.
     BourseCollection ConvertirEnMois() const;
+    /// The candles of a history file from `premier` to `dernier`, grouped by week or by month: what
+    /// `ChargeBougies` then `ConvertirEnSemaines` or `ConvertirEnMois` give, without writing the days to this
+    /// object, which lends its options (read as `LireOptionsDesTailles` does, once a candle is read) and its
+    /// memory. A marker date that finds no line in the file gives no candle.
+    BourseCollection ChargePériodes(const std::string& code, const std::string& nom,
+                                    const std::filesystem::path& chemin, Jour premier, Jour dernier, bool semaines);
     /// The week key of a date key: the year and the two-digit week, weeks from Sunday, week 1 holding
     /// 1 January ("200054" for "20001231").
     static std::string CleSemaine(std::string_view date);
@@ -279,8 +285,14 @@ private:
     };
 
     struct BougiesLues;
+    struct LectureBougies;
+    /// Reads the candles of a history file into the load's memory, with their date keys when asked.
+    LectureBougies lireBougies(const std::filesystem::path& chemin, Jour premier, Jour dernier, std::int32_t n,
+                               bool avecClés);
     /// Writes the candles read by a load as candles 1 to n, with room for the lines read.
     void écrireBougies(std::int32_t nombreLignes, BougiesLues& bougies);
+    /// Repairs the non-positive prices of one candle.
+    static void réparer(float& o, float& h, float& l, float& c);
     /// Memory the loads keep for the next one: the scan reloads one object for every security.
     struct Brouillon;
     std::shared_ptr<Brouillon> brouillon_;

@@ -2,6 +2,7 @@
 #include <optional>
 #include <span>
 
+#include "analysis/BougiesLues.h"
 #include "analysis/BourseCollection.h"
 #include "analysis/LecteurHistorique.h"
 #include "analysis/LectureCours.h"
@@ -19,11 +20,13 @@ std::string texteDuFichier(std::string_view octets) {
     return ascii ? std::string(octets) : depuisWindows1252(octets);
 }
 
+// A key the series keeps as the file writes it.
+bool cléTelleQuelle(std::string_view champ) {
+    return std::all_of(champ.begin(), champ.end(), [](char c) { return c != '.' && (c & 0x80) == 0; });
+}
+
 // The date key as the series keeps it: every "." of the field becomes ",".
 std::string cléNormalisée(std::string_view champ) {
-    const bool telleQuelle =
-        std::all_of(champ.begin(), champ.end(), [](char c) { return c != '.' && (c & 0x80) == 0; });
-    if (telleQuelle) return std::string(champ);
     std::string clé = texteDuFichier(champ);
     std::replace(clé.begin(), clé.end(), '.', ',');
     return clé;
@@ -56,67 +59,39 @@ ErreurConversion erreurDeChamp(const std::filesystem::path& chemin, std::int64_t
 
 }  // namespace
 
-/// Candles read from a history file, before they are written to the series.
-struct BourseCollection::BougiesLues {
-    void vider() {
-        dates.clear();
-        jours.clear();
-        for (std::vector<float>* v : {&o, &h, &l, &c}) v->clear();
-        volumes.clear();
-    }
-    void ajouter(std::string date, Jour jour, const float (&cours)[4], Monnaie volume) {
-        dates.push_back(std::move(date));
-        jours.push_back(jour);
-        o.push_back(cours[0]);
-        h.push_back(cours[1]);
-        l.push_back(cours[2]);
-        c.push_back(cours[3]);
-        volumes.push_back(volume);
-    }
-
-    std::vector<std::string> dates;
-    std::vector<Jour> jours;  // the date of each key
-    std::vector<float> o, h, l, c;
-    std::vector<Monnaie> volumes;
-};
-
 struct BourseCollection::Brouillon {
     MémoireLecture lecture;
     BougiesLues bougies;
 };
 
 void BourseCollection::écrireBougies(std::int32_t nombreLignes, BougiesLues& bougies) {
-    const auto n = static_cast<std::int32_t>(bougies.dates.size());
+    const std::int32_t n = bougies.nombre();
     // Room for the lines read, but never less than a series holds: a shorter load after a longer one leaves
     // the values beyond the new candles readable, as the indicators read a series to its length.
     auto préparer = [&](Fonction& f) {
         if (f.Longueur() < n) f.Longueur(n);
         f.Allouer(std::max(nombreLignes, f.Longueur()));
     };
-    auto remplir = [&](Fonction& f, auto& valeurs) {
+    auto remplir = [&](Fonction& f, auto début, auto fin) {
         préparer(f);
-        const std::span<Valeur> cible = f.Data()->valeursModifiables();
-        for (std::size_t i = 0; i < valeurs.size(); ++i) cible[i] = Valeur(std::move(valeurs[i]));
+        std::move(début, fin, f.Data()->valeursModifiables().begin());
     };
-    remplir(Date, bougies.dates);
+    remplir(Date, bougies.dates.begin(), bougies.dates.end());
     dates_.v.resize(1);
     dates_.v.insert(dates_.v.end(), bougies.jours.begin(), bougies.jours.end());
     dates_.source = empreinte(Date);
-    remplir(Ouverture, bougies.o);
-    remplir(Maximum, bougies.h);
-    remplir(Minimum, bougies.l);
-    remplir(Clôture, bougies.c);
-    remplir(Volume, bougies.volumes);
+    const std::pair<Fonction*, std::vector<float>*> prix[] = {
+        {&Ouverture, &bougies.o}, {&Maximum, &bougies.h}, {&Minimum, &bougies.l}, {&Clôture, &bougies.c}};
+    for (const auto& [série, lus] : prix) remplir(*série, lus->begin() + 1, lus->end());
+    remplir(Volume, bougies.volumes.begin(), bougies.volumes.end());
     préparer(Chandeliers);
     préparer(Pondération);
     Nombre = n;
 
-    const std::pair<std::vector<float>*, const std::vector<float>*> copies[] = {
-        {&prix_.o, &bougies.o}, {&prix_.h, &bougies.h}, {&prix_.l, &bougies.l}, {&prix_.c, &bougies.c}};
-    for (const auto& [copie, lus] : copies) {
-        copie->resize(1);
-        copie->insert(copie->end(), lus->begin(), lus->end());
-    }
+    prix_.o = bougies.o;
+    prix_.h = bougies.h;
+    prix_.l = bougies.l;
+    prix_.c = bougies.c;
     prix_.n = n;
     marquerPrixÀJour();
 }
@@ -133,16 +108,28 @@ void BourseCollection::ChargeBougies(const std::string& code, const std::string&
                                      std::int32_t n) {
     Code = code;
     Nom = nom;
+    // The candles are gathered first and written to the series at once; a bad field ends the gathering, and
+    // the candles before it are written all the same.
+    const LectureBougies lecture = lireBougies(chemin, premier, dernier, n, true);
+    if (!lecture.lue) return;
+    écrireBougies(lecture.lignes, *lecture.bougies);
+    if (lecture.erreur) throw *lecture.erreur;
+    if (Nombre > 0) Corriger();
+}
+
+BourseCollection::LectureBougies BourseCollection::lireBougies(const std::filesystem::path& chemin, Jour premier,
+                                                                Jour dernier, std::int32_t n, bool avecClés) {
     if (!brouillon_) brouillon_ = std::make_shared<Brouillon>();
+    LectureBougies lecture;
     LecteurHistorique lecteur(chemin, brouillon_->lecture);
     if (premier == DébutDuFichier) {
         const std::optional<Jour> date = lecteur.premièreDate();
-        if (!date) return;
+        if (!date) return lecture;
         premier = *date;
     }
     if (dernier == FinDuFichier) {
         const std::optional<Jour> date = lecteur.dernièreDate();
-        if (!date) return;
+        if (!date) return lecture;
         dernier = *date;
     }
     if (n > 0)
@@ -150,12 +137,12 @@ void BourseCollection::ChargeBougies(const std::string& code, const std::string&
     else
         lecteur.fenêtre(premier, dernier);
 
-    // The candles are gathered first and written to the series at once; a bad field ends the gathering, and
-    // the candles before it are written all the same.
-    const std::vector<LecteurHistorique::Ligne>& lignes = lecteur.lignes();
     BougiesLues& bougies = brouillon_->bougies;
     bougies.vider();
-    std::optional<ErreurConversion> erreur;
+    lecture.lue = true;
+    lecture.bougies = &bougies;
+    const std::vector<LecteurHistorique::Ligne>& lignes = lecteur.lignes();
+    lecture.lignes = static_cast<std::int32_t>(lignes.size());
     for (std::size_t k = 0; k < lignes.size(); ++k) {
         const LecteurHistorique::Ligne& ligne = lignes[k];
         if (!ligne.date || *ligne.date < premier) continue;
@@ -167,17 +154,25 @@ void BourseCollection::ChargeBougies(const std::string& code, const std::string&
         if (const std::optional<ChampIllisible> illisible = lireBougie(champs, cours, volume)) {
             const std::int64_t numéro =
                 lecteur.numéroPremière() > 0 ? lecteur.numéroPremière() + static_cast<std::int64_t>(k) : 0;
-            erreur = erreurDeChamp(chemin, numéro, champs, *illisible);
+            lecture.erreur = erreurDeChamp(chemin, numéro, champs, *illisible);
             break;
         }
-        std::string clé = cléNormalisée(champs[0]);
         // The line's date was read from the field itself: a key made different reads again.
-        const Jour jour = clé == champs[0] ? *ligne.date : ToDate(clé);
-        bougies.ajouter(std::move(clé), jour, cours, volume);
+        if (cléTelleQuelle(champs[0])) {
+            bougies.jours.push_back(*ligne.date);
+            if (avecClés) bougies.dates.emplace_back(champs[0]);
+        } else {
+            std::string clé = cléNormalisée(champs[0]);
+            bougies.jours.push_back(ToDate(clé));
+            if (avecClés) bougies.dates.push_back(std::move(clé));
+        }
+        bougies.o.push_back(cours[0]);
+        bougies.h.push_back(cours[1]);
+        bougies.l.push_back(cours[2]);
+        bougies.c.push_back(cours[3]);
+        bougies.volumes.push_back(volume);
     }
-    écrireBougies(static_cast<std::int32_t>(lignes.size()), bougies);
-    if (erreur) throw *erreur;
-    if (Nombre > 0) Corriger();
+    return lecture;
 }
 
 }  // namespace vantorelle

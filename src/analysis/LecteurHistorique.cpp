@@ -297,6 +297,8 @@ void LecteurHistorique::oublierLesOctets() {
 
 std::int64_t LecteurHistorique::débutParLesClés(Jour premier, Jour dernier) {
     oublierLesOctets();
+    // A window from before the file's first date, as a scan of the whole history asks, needs no search.
+    if (datéeDepuis(0, premier)) return 0;
     // The search on the keys gives distances from the end of the file: about two lines before the window's
     // first date and three lines after its last.
     LectureParBlocs blocs(*fichier_);

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <span>
 
+#include "analysis/BougiesLues.h"
 #include "analysis/BourseCollection.h"
 #include "analysis/Communes.h"
 #include "store/Arrondi.h"
@@ -72,41 +73,13 @@ Monnaie depuisEntier(std::int64_t entier) {
     return m;
 }
 
-}  // namespace
-
-std::string BourseCollection::CleSemaine(std::string_view date) {
-    return texteDeClé(Périodes(true).clé(ToDate(date)));
-}
-
-BourseCollection BourseCollection::ConvertirEnSemaines() const { return convertir(true); }
-
-BourseCollection BourseCollection::ConvertirEnMois() const { return convertir(false); }
-
-BourseCollection BourseCollection::convertir(bool semaines) const {
-    BourseCollection périodes;
-    périodes.Code = Code;
-    périodes.Nom = Nom;
-    if (Nombre < 1) return périodes;
-    périodes.Allouer(static_cast<std::int32_t>(arrondiPair(Nombre / (semaines ? 5.0 : 20.0) + 1.0)));
-
-    const Bougies b = bougies();
-    if (b.n < Nombre) prixHorsBougies(b.n + 1);  // a candle outside a series' storage fails as reading it does
+// Candles 1 to n grouped by period into `périodes`, which holds the code and the name; the day and the volume
+// of a candle come from the two functions, called in the candles' order.
+template <class JourDe, class VolumeDe>
+BourseCollection regrouper(BourseCollection périodes, const BourseCollection::Bougies& b, std::int32_t n,
+                           bool semaines, JourDe jourDe, VolumeDe volumeDe) {
+    périodes.Allouer(static_cast<std::int32_t>(arrondiPair(n / (semaines ? 5.0 : 20.0) + 1.0)));
     Périodes clés(semaines);
-    const std::span<const Valeur> dates = Date.Data()->valeurs();
-    const std::span<const Valeur> volumes = Volume.Data()->valeurs();
-    // Candles beyond a series' count read as the series gives them (empty, or an index error).
-    auto valeur = [](const Fonction& f, std::span<const Valeur> valeurs, std::int32_t i) -> const Valeur& {
-        return static_cast<std::size_t>(i) <= valeurs.size() ? valeurs[static_cast<std::size_t>(i) - 1] : f.Item(i);
-    };
-    // The days as the load read them, while the date series is as it wrote them.
-    const bool datesLues = dates_.source.de(Date) && dates_.v.size() > static_cast<std::size_t>(Nombre);
-    auto cléDe = [&](std::int32_t i) {
-        if (datesLues) return clés.clé(dates_.v[static_cast<std::size_t>(i)]);
-        const Valeur& date = valeur(Date, dates, i);
-        const std::string* texte = std::get_if<std::string>(&date.contenu());
-        return clés.clé(ToDate(texte ? std::string_view(*texte) : std::string_view(date.texte())));
-    };
-
     // The weekly volume is a whole number, rounded at each step as the old 32-bit accumulator did but
     // without its limit; the monthly volume is summed as currency.
     Monnaie volumeDuMois;
@@ -115,7 +88,7 @@ BourseCollection BourseCollection::convertir(bool semaines) const {
         ouverture = b.O[i];
         maximum = b.H[i];
         minimum = b.L[i];
-        const Monnaie volume = enMonnaie(valeur(Volume, volumes, i));
+        const Monnaie volume = volumeDe(i);
         if (semaines)
             volumeDeLaSemaine = enEntier(volume);
         else
@@ -128,16 +101,16 @@ BourseCollection BourseCollection::convertir(bool semaines) const {
 
     float ouverture, maximum, minimum;
     commencer(1, ouverture, maximum, minimum);
-    std::int32_t cléPrécédente = cléDe(1);
-    for (std::int32_t i = 2; i <= Nombre; ++i) {
-        const std::int32_t clé = cléDe(i);
+    std::int32_t cléPrécédente = clés.clé(jourDe(1));
+    for (std::int32_t i = 2; i <= n; ++i) {
+        const std::int32_t clé = clés.clé(jourDe(i));
         if (clé > cléPrécédente) {
             terminer(i - 1, cléPrécédente, ouverture, maximum, minimum);
             commencer(i, ouverture, maximum, minimum);
         } else {
             maximum = Maxi(maximum, b.H[i]);
             minimum = Mini(minimum, b.L[i]);
-            const Monnaie volume = enMonnaie(valeur(Volume, volumes, i));
+            const Monnaie volume = volumeDe(i);
             if (semaines)
                 volumeDeLaSemaine = enEntier(somme(depuisEntier(volumeDeLaSemaine), volume));
             else
@@ -145,9 +118,66 @@ BourseCollection BourseCollection::convertir(bool semaines) const {
         }
         cléPrécédente = clé;
     }
-    terminer(Nombre, cléPrécédente, ouverture, maximum, minimum);
+    terminer(n, cléPrécédente, ouverture, maximum, minimum);
     périodes.CalculerTailles();
     return périodes;
+}
+
+BourseCollection nommée(const std::string& code, const std::string& nom) {
+    BourseCollection bc;
+    bc.Code = code;
+    bc.Nom = nom;
+    return bc;
+}
+
+}  // namespace
+
+std::string BourseCollection::CleSemaine(std::string_view date) {
+    return texteDeClé(Périodes(true).clé(ToDate(date)));
+}
+
+BourseCollection BourseCollection::ConvertirEnSemaines() const { return convertir(true); }
+
+BourseCollection BourseCollection::ConvertirEnMois() const { return convertir(false); }
+
+BourseCollection BourseCollection::convertir(bool semaines) const {
+    BourseCollection périodes = nommée(Code, Nom);
+    if (Nombre < 1) return périodes;
+    const Bougies b = bougies();
+    if (b.n < Nombre) prixHorsBougies(b.n + 1);  // a candle outside a series' storage fails as reading it does
+    const std::span<const Valeur> dates = Date.Data()->valeurs();
+    const std::span<const Valeur> volumes = Volume.Data()->valeurs();
+    // Candles beyond a series' count read as the series gives them (empty, or an index error).
+    auto valeur = [](const Fonction& f, std::span<const Valeur> valeurs, std::int32_t i) -> const Valeur& {
+        return static_cast<std::size_t>(i) <= valeurs.size() ? valeurs[static_cast<std::size_t>(i) - 1] : f.Item(i);
+    };
+    // The days as the load read them, while the date series is as it wrote them.
+    const bool datesLues = dates_.source.de(Date) && dates_.v.size() > static_cast<std::size_t>(Nombre);
+    auto jourDe = [&](std::int32_t i) {
+        if (datesLues) return dates_.v[static_cast<std::size_t>(i)];
+        const Valeur& date = valeur(Date, dates, i);
+        const std::string* texte = std::get_if<std::string>(&date.contenu());
+        return ToDate(texte ? std::string_view(*texte) : std::string_view(date.texte()));
+    };
+    auto volumeDe = [&](std::int32_t i) { return enMonnaie(valeur(Volume, volumes, i)); };
+    return regrouper(std::move(périodes), b, Nombre, semaines, jourDe, volumeDe);
+}
+
+BourseCollection BourseCollection::ChargePériodes(const std::string& code, const std::string& nom,
+                                                  const std::filesystem::path& chemin, Jour premier, Jour dernier,
+                                                  bool semaines) {
+    const LectureBougies lecture = lireBougies(chemin, premier, dernier, 0, false);
+    if (lecture.erreur) throw *lecture.erreur;
+    BourseCollection périodes = nommée(code, nom);
+    if (!lecture.lue || lecture.bougies->nombre() < 1) return périodes;
+    BougiesLues& lues = *lecture.bougies;
+    const std::int32_t n = lues.nombre();
+    LireOptionsDesTailles();
+    for (std::int32_t i = 1; i <= n; ++i) réparer(lues.o[i], lues.h[i], lues.l[i], lues.c[i]);
+    const Bougies b{lues.o.data(), lues.h.data(), lues.l.data(), lues.c.data(), n};
+    auto jourDe = [&lues](std::int32_t i) { return lues.jours[static_cast<std::size_t>(i) - 1]; };
+    auto volumeDe = [&lues](std::int32_t i) { return lues.volumes[static_cast<std::size_t>(i) - 1]; };
+    return regrouper(std::move(périodes), b, n, semaines, jourDe, volumeDe);
 }
 
 }  // namespace vantorelle

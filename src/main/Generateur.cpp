@@ -201,8 +201,8 @@ void Générateur::analyser(Bourses& bourses, const ValeurGroupe& valeur, const 
 void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
                          const Réglages& réglages, LignesValeur& lignes) const {
     BourseCollection& bc = bourses.bc;
-    // Weekly and monthly scans load the days into an object of their own, which keeps its memory from one
-    // security to the next, and skip the day sizes that the conversion would throw away.
+    // Weekly and monthly scans group the days as they are read, through an object of their own that holds
+    // the options and keeps its memory from one security to the next.
     const bool quotidien = p.période == PériodeBougie::Jour;
     BourseCollection& jours = quotidien ? bc : bourses.jours;
     jours.Options.Clear();
@@ -215,9 +215,8 @@ void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const P
     if (quotidien) {
         bc.ChargeFichier(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, 0);
     } else {
-        jours.ChargeBougies(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, 0);
-        if (jours.Nombre > 0) jours.LireOptionsDesTailles();
-        bc = p.période == PériodeBougie::Semaine ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois();
+        bc = jours.ChargePériodes(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier,
+                                  p.période == PériodeBougie::Semaine);
     }
 
     const std::int32_t n = bc.Nombre;

@@ -170,5 +170,58 @@ TEST(ConversionTest, LesDatesLuesAuChargementValentLeursClés) {
     }
 }
 
+TEST(ConversionTest, GrouperEnLisantDonneLaConversionDesJoursChargés) {
+    // Repairs, keys a load changes, skipped lines, a window cut inside weeks and months, the file's markers.
+    const std::string texte =
+        "20231228\t10\t12\t9\t11\t1500\r\n20231229\t0\t12\t9\t11\t2500,5\r\n20240102.5\t10\t0\t0\t0\t7\r\n"
+        "court\t1\r\n20240103\t\t\t\t\t\r\n20240104\xE9\t10,5\t12.25\t9\t11\t1e3\r\n20240108\t9\t13\t8\t12\t3\r\n"
+        "20240131\t9\t13\t8\t0\t3\r\n20240201\t9\t13\t8\t12\t3\r\n20240212\t8\t9\t7\t8,5\t9\r\n";
+    test::DossierTemporaire dossier;
+    const std::string chemin = dossier.écrire("a.txt", texte);
+    const std::pair<Jour, Jour> fenêtres[] = {
+        {BourseCollection::DébutDuFichier, BourseCollection::FinDuFichier},
+        {Jour::de(2023, 12, 29), Jour::de(2024, 2, 1)},
+        {Jour::de(2024, 1, 3), Jour::de(2024, 1, 3)},
+        {Jour::de(2025, 1, 1), Jour::de(2025, 2, 1)},
+    };
+    for (const auto& [premier, dernier] : fenêtres) {
+        for (const bool semaines : {true, false}) {
+            BourseCollection jours;
+            jours.ChargeBougies("FR0000000001", "Alpha", chemin, premier, dernier, 0);
+            const BourseCollection attendues = semaines ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois();
+            BourseCollection prêteuse;
+            const BourseCollection lues = prêteuse.ChargePériodes("FR0000000001", "Alpha", chemin, premier, dernier, semaines);
+            EXPECT_EQ(périodesDe(lues), périodesDe(attendues)) << premier.texte() << ' ' << semaines;
+            EXPECT_EQ(lues.Code, "FR0000000001");
+            EXPECT_EQ(lues.Nom, "Alpha");
+            EXPECT_EQ(prêteuse.Nombre, 0) << "the days are not written to the lending object";
+        }
+    }
+}
+
+TEST(ConversionTest, GrouperEnLisantÉchoueCommeLeChargement) {
+    test::DossierTemporaire dossier;
+    const std::string chemin = dossier.écrire("a.txt", "20240102\t1\t2\t1\t2\t5\r\n20240103\t1\tzz\t1\t2\t5\r\n");
+    const Jour premier = Jour::de(2024, 1, 1), dernier = Jour::de(2024, 12, 31);
+    std::string attendu;
+    try {
+        BourseCollection().ChargeBougies("C", "N", chemin, premier, dernier, 0);
+    } catch (const ErreurConversion& e) {
+        attendu = e.what();
+    }
+    ASSERT_FALSE(attendu.empty());
+    BourseCollection bourse;
+    try {
+        bourse.ChargePériodes("C", "N", chemin, premier, dernier, true);
+        FAIL() << "a bad field is an error";
+    } catch (const ErreurConversion& e) {
+        EXPECT_EQ(e.what(), attendu);
+    }
+    // The size options are read once a candle is read, as the daily sizes would read them.
+    bourse.Options.Item(OptionsAnalyse::Période2, "deux");
+    EXPECT_THROW(bourse.ChargePériodes("C", "N", chemin, premier, Jour::de(2024, 1, 2), true), ErreurConversion);
+    EXPECT_EQ(bourse.ChargePériodes("C", "N", chemin, Jour::de(2025, 1, 1), Jour::de(2025, 2, 1), true).Nombre, 0);
+}
+
 }  // namespace
 }  // namespace vantorelle
