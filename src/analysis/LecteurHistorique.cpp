@@ -1,6 +1,7 @@
 #include "analysis/LecteurHistorique.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "store/Erreur.h"
@@ -19,6 +20,13 @@ constexpr std::int64_t TailleQueue = 16384;
 
 std::string_view premierChamp(std::string_view ligne) { return ligne.substr(0, ligne.find('\t')); }
 
+// The high bit of each byte of the word that is a TAB.
+constexpr std::uint64_t tabulations(std::uint64_t mot) {
+    constexpr std::uint64_t basses = 0x7F7F7F7F7F7F7F7F;
+    const std::uint64_t x = mot ^ 0x0909090909090909;
+    return ~(((x & basses) + basses) | x | basses);
+}
+
 }  // namespace
 
 LecteurHistorique::LecteurHistorique(const std::filesystem::path& chemin, MémoireLecture& mémoire)
@@ -32,16 +40,30 @@ LecteurHistorique::LecteurHistorique(const std::filesystem::path& chemin, Mémoi
 LecteurHistorique::~LecteurHistorique() = default;
 
 std::int32_t LecteurHistorique::découper(std::string_view ligne, std::uint32_t (&fins)[6]) {
-    // One pass over the bytes: lines are short, and a search per field costs more than the line.
     std::int32_t nombre = 0;
-    for (std::size_t k = 0; k < ligne.size(); ++k) {
-        if (ligne[k] != '\t') continue;
-        if (nombre == 6) return 7;
+    // False for a seventh field end, which shows more than 6 fields.
+    const auto finDeChamp = [&](std::size_t k) {
+        if (nombre == 6) return false;
         fins[nombre++] = static_cast<std::uint32_t>(k);
+        return true;
+    };
+    const std::size_t taille = ligne.size();
+    if (std::endian::native == std::endian::little && taille >= 8) {
+        // Eight bytes at a time: this runs on every line of a history. The last word ends with the line, and
+        // drops the bytes before it that the word before covered.
+        for (std::size_t base = 0; base < taille; base += 8) {
+            const std::size_t début = std::min(base, taille - 8);
+            std::uint64_t mot;
+            std::memcpy(&mot, ligne.data() + début, 8);
+            for (std::uint64_t tabs = tabulations(mot) & (~std::uint64_t{0} << (8 * (base - début))); tabs != 0;
+                 tabs &= tabs - 1)
+                if (!finDeChamp(début + static_cast<std::size_t>(std::countr_zero(tabs)) / 8)) return 7;
+        }
+    } else {
+        for (std::size_t k = 0; k < taille; ++k)
+            if (ligne[k] == '\t' && !finDeChamp(k)) return 7;
     }
-    if (nombre == 6) return 7;
-    fins[nombre++] = static_cast<std::uint32_t>(ligne.size());
-    return nombre;
+    return finDeChamp(taille) ? nombre : 7;
 }
 
 void LecteurHistorique::champs(const Ligne& ligne, std::string_view (&champs)[6]) const {

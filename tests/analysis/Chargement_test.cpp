@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "analysis/BourseCollection.h"
+#include "analysis/LecteurHistorique.h"
 #include "analysis/LectureCours.h"
 #include "store/DossierTemporaire.h"
 #include "store/Erreur.h"
@@ -386,6 +389,38 @@ INSTANTIATE_TEST_SUITE_P(Cas, CorrigerTest,
                                          CasCorriger{0, 5, 4, 0, 1, 1, 1, 1},
                                          CasCorriger{0, 0, 0, 0, 1, 1, 1, 1},
                                          CasCorriger{-2, 3, -1, 2, 2, 3, 2, 2}));
+
+// ---- Splitting the lines ----
+
+TEST(ChargementTest, LesChampsSontTrouvésÀToutePosition) {
+    // Spaces around the prices move every TAB through every byte of the words the splitting reads.
+    std::vector<std::string> lignes;
+    std::vector<Bougie> attendues;
+    for (int décalage = 0; décalage < 20; ++décalage) {
+        const std::string espaces(static_cast<std::size_t>(décalage % 9), ' ');
+        const std::string date = "202401" + std::to_string(10 + décalage);
+        lignes.push_back(date + "\t" + espaces + "1,5\t2" + espaces + "\t" + std::string(décalage / 9, ' ') +
+                         "0.5\t1\t" + std::to_string(décalage) + (décalage % 2 ? "\t" + espaces + "x\ty" : ""));
+        attendues.push_back({date, 1.5f, 2, 0.5f, 1, décalage * std::int64_t{10000}});
+    }
+    DossierTemporaire dossier;
+    EXPECT_EQ(bougiesDe(charger(dossier.écrire("a.txt", texte(lignes)))), attendues);
+}
+
+TEST(ChargementTest, UneLigneEstExaminéeSelonSesTabulations) {
+    // Lines of every length up to 40 made of TABs, digits and other bytes, against a count of their TABs.
+    std::mt19937 hasard(99);
+    const char octets[] = {'\t', '\t', '2', '0', '1', 'x', ' ', '\xE9'};
+    for (int essai = 0; essai < 20000; ++essai) {
+        std::string ligne(hasard() % 41, ' ');
+        for (char& c : ligne) c = octets[hasard() % sizeof octets];
+        if (essai % 2) ligne.replace(0, std::min<std::size_t>(8, ligne.size()), "20240102");
+        const bool examinée = std::count(ligne.begin(), ligne.end(), '\t') >= 5 && !ligne.empty() && ligne[0] != '\t';
+        const std::optional<Jour> date = LecteurHistorique::dateExaminée(ligne);
+        ASSERT_EQ(date.has_value(), examinée) << ligne;
+        if (date) EXPECT_EQ(*date, BourseCollection::ToDate(ligne.substr(0, ligne.find('\t')))) << ligne;
+    }
+}
 
 // ---- A window gives what a read of the whole file keeps ----
 
