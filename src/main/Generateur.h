@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <map>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "analysis/BourseCollection.h"
 #include "main/LignesValeur.h"
@@ -95,7 +97,13 @@ private:
     std::shared_ptr<Fonction::ListeConstantes> constantesFormules_;
     std::int32_t nombreFormules_ = 0;
     bool formulesImposées_ = false;
-    std::map<std::string, std::string, std::less<>> nomsTraduits_;  // the figure names of the current generation
+    /// Hashes a name given as a string or as a view, so that a row's name is looked up without a copy.
+    struct HachageDeTexte {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view texte) const { return std::hash<std::string_view>{}(texte); }
+    };
+    // The figure names of the current generation, looked up for every row.
+    std::unordered_map<std::string, std::string, HachageDeTexte, std::equal_to<>> nomsTraduits_;
     std::string figureTraduite_;
 };
 

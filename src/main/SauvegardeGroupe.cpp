@@ -13,11 +13,24 @@ void sauverGroupeVantorelle(const TableauDeBord& tableau, std::string_view racin
     ÉcritureAtomique écriture(FichierGroupe(racine, "Vantorelle"));
     std::string morceau;
     morceau.reserve(tailleMorceau + 1024);
+    // Sorted rows of one security mostly follow each other, and the dashboard keeps one copy of each code and
+    // name: the line before is written again when the row shows the same texts.
+    std::string_view code, nom;
+    std::string ligne;
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
-        ajouterVersWindows1252(morceau, tableau.Texte(i, TableauDeBord::Code));
-        morceau += '\t';
-        ajouterVersWindows1252(morceau, tableau.Texte(i, TableauDeBord::Nom));
-        morceau += "\r\n";
+        const std::string_view codeLigne = tableau.Texte(i, TableauDeBord::Code);
+        const std::string_view nomLigne = tableau.Texte(i, TableauDeBord::Nom);
+        if (codeLigne.data() != code.data() || codeLigne.size() != code.size() || nomLigne.data() != nom.data() ||
+            nomLigne.size() != nom.size()) {
+            code = codeLigne;
+            nom = nomLigne;
+            ligne.clear();
+            ajouterVersWindows1252(ligne, code);
+            ligne += '\t';
+            ajouterVersWindows1252(ligne, nom);
+            ligne += "\r\n";
+        }
+        morceau += ligne;
         if (morceau.size() >= tailleMorceau) {
             écriture.Écrire(morceau);
             morceau.clear();

@@ -418,7 +418,9 @@ TEST(ChargementTest, UneLigneEstExaminéeSelonSesTabulations) {
         const bool examinée = std::count(ligne.begin(), ligne.end(), '\t') >= 5 && !ligne.empty() && ligne[0] != '\t';
         const std::optional<Jour> date = LecteurHistorique::dateExaminée(ligne);
         ASSERT_EQ(date.has_value(), examinée) << ligne;
-        if (date) EXPECT_EQ(*date, BourseCollection::ToDate(ligne.substr(0, ligne.find('\t')))) << ligne;
+        if (date) {
+            EXPECT_EQ(*date, BourseCollection::ToDate(ligne.substr(0, ligne.find('\t')))) << ligne;
+        }
     }
 }
 
