@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/Jour.h"
@@ -139,6 +140,8 @@ public:
     std::shared_ptr<std::vector<std::string>> Constantes() const;
     /// The display name of the code stored at candle i.
     std::string ChandelierToString(std::int32_t i) const;
+    /// The same name, a view of the catalogue's one copy of it.
+    std::string_view nomDuChandelier(std::int32_t i) const;
     /// The family (1 bullish, 2 bearish, 3 neutral, 4 none) of the code stored at candle i.
     std::int32_t TypeChandelier(std::int32_t i) const;
 

@@ -132,11 +132,9 @@ void Générateur::fermer(SuiviScan& suivi) {
 }
 
 const std::string& Générateur::nomTraduit(std::string_view nom) {
-    auto trouvé = nomsTraduits_.find(nom);
-    if (trouvé == nomsTraduits_.end()) {
-        const std::string français(nom);
-        trouvé = nomsTraduits_.emplace(français, traduire_("Chandeliers", français)).first;
-    }
+    auto trouvé = nomsTraduits_.find(nom.data());
+    if (trouvé == nomsTraduits_.end())
+        trouvé = nomsTraduits_.emplace(nom.data(), traduire_("Chandeliers", std::string(nom))).first;
     return trouvé->second;
 }
 
@@ -275,6 +273,7 @@ void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const P
         {S::Volume, &volume, &tendanceVolume.tendance},
         {S::RSI, &rsi, &tendanceRsi.tendance},
         {S::Stoch, &stoch, &tendanceStoch.tendance}};
+    lignes.valeur(bc.Code, bc.Nom);
     for (std::int32_t i = s; i <= n; ++i) {
         if (p.confirmation) {
             const double code = bc.Chandeliers.Item(i).enDouble();
@@ -288,13 +287,11 @@ void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const P
         for (const auto& [ligne, série, tendance] : comptées) compter(lignes.compteurs, *série, i, ligne, *tendance);
 
         cellules[C::Date] = texteDans(C::Date, bc.Date.Item(i).texte());
-        cellules[C::Code] = bc.Code;
-        cellules[C::Nom] = bc.Nom;
         const std::int32_t figure = bc.Chandelier(i), famille = bc.TypeChandelier(i);
         const char signe = figure == 100 || figure == 200 || famille == 3 || famille == 4 ? '='
                            : famille == 1                                                 ? '/'
                                                                                           : '\\';
-        cellules[C::Chandelier] = texteDans(C::Chandelier, bc.ChandelierToString(i));
+        cellules[C::Chandelier] = bc.nomDuChandelier(i);
         std::string& formulesVraies = tampons[C::Formules];
         formulesVraies.clear();
         if (avecFormules) {

@@ -86,6 +86,7 @@ private:
     void publier(LignesValeur& lignes, SuiviScan& suivi);
     bool formulesActives() const;
     void fermer(SuiviScan& suivi);
+    /// The translation of a figure's name, given as the catalogue's copy of it.
     const std::string& nomTraduit(std::string_view nom);
 
     const INI& ini_;
@@ -97,13 +98,8 @@ private:
     std::shared_ptr<Fonction::ListeConstantes> constantesFormules_;
     std::int32_t nombreFormules_ = 0;
     bool formulesImposées_ = false;
-    /// Hashes a name given as a string or as a view, so that a row's name is looked up without a copy.
-    struct HachageDeTexte {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view texte) const { return std::hash<std::string_view>{}(texte); }
-    };
-    // The figure names of the current generation, looked up for every row.
-    std::unordered_map<std::string, std::string, HachageDeTexte, std::equal_to<>> nomsTraduits_;
+    // The figure names of the current generation, looked up for every row by the catalogue's copy of the name.
+    std::unordered_map<const char*, std::string> nomsTraduits_;
     std::string figureTraduite_;
 };
 

@@ -10,10 +10,17 @@ void LignesValeur::vider() {
     erreur = nullptr;
 }
 
+void LignesValeur::valeur(std::string_view code, std::string_view nom) {
+    code_ = code;
+    nom_ = nom;
+}
+
 void LignesValeur::ajouter(std::span<const std::string_view> cellules, char signe) {
-    lignes_.push_back({static_cast<std::uint32_t>(fins_.size()), static_cast<std::uint8_t>(cellules.size()), signe});
-    for (std::string_view cellule : cellules) {
-        textes_ += cellule;
+    lignes_.push_back({cellules[TableauDeBord::Chandelier], static_cast<std::uint32_t>(fins_.size()),
+                       static_cast<std::uint8_t>(cellules.size()), signe});
+    for (std::size_t c = 0; c < cellules.size(); ++c) {
+        if (c != TableauDeBord::Code && c != TableauDeBord::Nom && c != TableauDeBord::Chandelier)
+            textes_ += cellules[c];
         fins_.push_back(static_cast<std::uint32_t>(textes_.size()));
     }
 }
@@ -26,6 +33,9 @@ std::size_t LignesValeur::ligne(std::size_t k, Cellules& cellules) const {
         cellules[c] = std::string_view(textes_).substr(début, fin - début);
         début = fin;
     }
+    cellules[TableauDeBord::Code] = code_;
+    cellules[TableauDeBord::Nom] = nom_;
+    cellules[TableauDeBord::Chandelier] = ligne.figure;
     return ligne.cellules;
 }
 

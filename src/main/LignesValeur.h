@@ -22,8 +22,11 @@ public:
     /// Empties it, keeping its memory.
     void vider();
 
-    /// Appends a row: its cells as the dashboard takes them (9 or 10 sub-items), except the figure cell,
-    /// which holds the figure's French name; `signe` is the figure's sign, '=', '/' or '\'.
+    /// The security's code and name, which every row shows in its code and name cells.
+    void valeur(std::string_view code, std::string_view nom);
+    /// Appends a row: its cells as the dashboard takes them (9 or 10 sub-items), except that the code and
+    /// name cells are those given to `valeur`, and that the figure cell holds the figure's French name as the
+    /// catalogue keeps it (the view is kept, not the text); `signe` is the figure's sign, '=', '/' or '\'.
     void ajouter(std::span<const std::string_view> cellules, char signe);
     std::size_t nombre() const { return lignes_.size(); }
     /// The cells of row k (from 0); returns how many the row has.
@@ -37,11 +40,13 @@ public:
 
 private:
     struct Ligne {
+        std::string_view figure;
         std::uint32_t premièreCellule;  // its index in `fins_`
         std::uint8_t cellules;
         char signe;
     };
 
+    std::string code_, nom_;
     std::string textes_;
     std::vector<std::uint32_t> fins_;  // where each cell of each row ends in `textes_`
     std::vector<Ligne> lignes_;
