@@ -110,7 +110,8 @@ void LecteurHistorique::couvrir(std::int64_t début, std::int64_t fin) {
         taille_ = static_cast<std::size_t>(fin - début);
         return;
     }
-    // Each further read at least doubles, so walking a long way costs few reads.
+    // Each further read doubles its step, and forward reads at least as much again as is held, so walking
+    // a long way costs few reads.
     if (début < début_) {
         const std::int64_t de = std::max<std::int64_t>(0, std::min(début, début_ - agrandissement_));
         const auto ajoutés = static_cast<std::size_t>(début_ - de);
@@ -122,7 +123,8 @@ void LecteurHistorique::couvrir(std::int64_t début, std::int64_t fin) {
         agrandissement_ *= 2;
     }
     if (fin > finLue()) {
-        const std::int64_t à = std::min(longueur_, std::max(fin, finLue() + agrandissement_));
+        const std::int64_t à = std::min(
+            longueur_, std::max({fin, finLue() + agrandissement_, finLue() + static_cast<std::int64_t>(taille_)}));
         const auto ajoutés = static_cast<std::size_t>(à - finLue());
         place(taille_ + ajoutés);
         lire(tampon.data() + taille_, finLue(), à);
@@ -184,6 +186,8 @@ std::int64_t LecteurHistorique::débutDernièreLigneNonVide() {
 void LecteurHistorique::lireLignes(std::int64_t début, Jour premier, Jour dernier) {
     std::vector<Ligne>& lignes = mémoire_.lignes;
     lignes.clear();
+    // Read from the start of a region, lines are taken from a first read of a year of quotes or so.
+    if (taille_ == 0) couvrir(début, début + TailleQueue);
     for (std::int64_t p = début; p < longueur_;) {
         const std::int64_t f = finDeLigne(p);
         const std::string_view texte = contenu(p, f);
