@@ -15,13 +15,15 @@ void sauverGroupeVantorelle(const TableauDeBord& tableau, std::string_view racin
     morceau.reserve(tailleMorceau + 1024);
     // Sorted rows of one security mostly follow each other, and the dashboard keeps one copy of each code and
     // name: the line before is written again when the row shows the same texts.
+    const auto mêmeCopie = [](std::string_view a, std::string_view b) {
+        return a.data() == b.data() && a.size() == b.size();
+    };
     std::string_view code, nom;
-    std::string ligne;
+    std::string ligne = "\t\r\n";  // the line of the empty code and name above
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
         const std::string_view codeLigne = tableau.Texte(i, TableauDeBord::Code);
         const std::string_view nomLigne = tableau.Texte(i, TableauDeBord::Nom);
-        if (codeLigne.data() != code.data() || codeLigne.size() != code.size() || nomLigne.data() != nom.data() ||
-            nomLigne.size() != nom.size()) {
+        if (!mêmeCopie(codeLigne, code) || !mêmeCopie(nomLigne, nom)) {
             code = codeLigne;
             nom = nomLigne;
             ligne.clear();

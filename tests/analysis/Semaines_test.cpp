@@ -190,7 +190,8 @@ TEST(ConversionTest, GrouperEnLisantDonneLaConversionDesJoursChargés) {
             jours.ChargeBougies("FR0000000001", "Alpha", chemin, premier, dernier, 0);
             const BourseCollection attendues = semaines ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois();
             BourseCollection prêteuse;
-            const BourseCollection lues = prêteuse.ChargePériodes("FR0000000001", "Alpha", chemin, premier, dernier, semaines);
+            const BourseCollection lues =
+                prêteuse.ChargePériodes("FR0000000001", "Alpha", chemin, premier, dernier, semaines);
             EXPECT_EQ(périodesDe(lues), périodesDe(attendues)) << premier.texte() << ' ' << semaines;
             EXPECT_EQ(lues.Code, "FR0000000001");
             EXPECT_EQ(lues.Nom, "Alpha");

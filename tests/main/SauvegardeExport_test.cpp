@@ -43,6 +43,19 @@ TEST_F(SauvegardeTest, GroupeVantorelleDansLOrdreDuTableau) {
               "FR0000130007\tAlcyrane\r\nFR0000123456\tB\xE9lorgue Mat\xE9riaux\r\nFR0000130007\tAlcyrane\r\n");
 }
 
+TEST_F(SauvegardeTest, LignesQuiSeSuiventEtTextesVides) {
+    // Rows of one security in a row, empty codes and names, a code shown with two names.
+    T tableau;
+    const std::pair<const char*, const char*> valeurs[] = {{"", ""},    {"", ""},        {"FR1", "Été"},
+                                                           {"FR1", "Été"}, {"FR1", "Été bis"}, {"", "Été"},
+                                                           {"FR1", ""},    {"", ""}};
+    for (const auto& [code, nom] : valeurs)
+        ajouter(tableau, {"20240102", code, nom, "Doji (=)", "", "", "", "", "", "1"});
+    sauverGroupeVantorelle(tableau, racine());
+    EXPECT_EQ(test::lireOctets(groupe()), "\t\r\n\t\r\nFR1\t\xC9t\xE9\r\nFR1\t\xC9t\xE9\r\nFR1\t\xC9t\xE9 bis\r\n"
+                                          "\t\xC9t\xE9\r\nFR1\t\r\n\t\r\n");
+}
+
 TEST_F(SauvegardeTest, TableauVideGroupeVide) {
     dossier_.écrire("base/groupe/Vantorelle.txt", "ancien\r\n");
     sauverGroupeVantorelle(T(), racine());
