@@ -114,36 +114,29 @@ constexpr char paires[] =
 
 void écrirePaire(std::uint64_t n, char* vers) { std::memcpy(vers, paires + 2 * n, 2); }
 
-/// Writes the 7 digits of n < 10^7, leading zeros included.
-void écrireSeptChiffres(std::uint64_t n, char* vers) {
-    vers[0] = static_cast<char>('0' + n / 1000000);
-    const std::uint64_t reste = n % 1000000;
-    écrirePaire(reste / 10000, vers + 1);
-    écrirePaire(reste / 100 % 100, vers + 3);
-    écrirePaire(reste % 100, vers + 5);
+/// The 8 decimal digits of n < 10^8, leading zeros included, as the bytes of a word from its low byte up:
+/// all of them at once, in lanes of 32, then 16, then 8 bits.
+constexpr std::uint64_t huitChiffres(std::uint64_t n) {
+    const std::uint64_t quatre = n / 10000 | (n % 10000) << 32;
+    const std::uint64_t centaines = (quatre * 10486) >> 20 & 0x0000007F0000007F;  // x / 100 for x < 10^4
+    const std::uint64_t deux = centaines | (quatre - centaines * 100) << 16;
+    const std::uint64_t dizaines = (deux * 103) >> 10 & 0x000F000F000F000F;       // x / 10 for x < 100
+    return dizaines | (deux - dizaines * 10) << 8;
 }
+static_assert(huitChiffres(12345678) == 0x0807060504030201 && huitChiffres(99999999) == 0x0909090909090909);
 
-/// Writes the 8 digits of n < 10^8, leading zeros included.
-void écrireHuitChiffres(std::uint64_t n, char* vers) {
-    const std::uint64_t haut = n / 10000;
-    const std::uint64_t bas = n % 10000;
-    écrirePaire(haut / 100, vers);
-    écrirePaire(haut % 100, vers + 2);
-    écrirePaire(bas / 100, vers + 4);
-    écrirePaire(bas % 100, vers + 6);
-}
-
-/// The trailing zeros of n > 0, which has fewer than 16 of them.
-int zérosFinals(std::uint64_t n) {
-    int zéros = 0;
-    for (const int bloc : {8, 4, 2, 1}) {
-        const std::uint64_t puissance = puissancesDeDix[static_cast<std::size_t>(bloc)];
-        const bool divisible = n % puissance == 0;
-        n = divisible ? n / puissance : n;
-        zéros += divisible ? bloc : 0;
+/// Writes the 8 digits of a word of `huitChiffres`.
+void écrireChiffres(std::uint64_t chiffres, char* vers) {
+    const std::uint64_t texte = chiffres | 0x3030303030303030;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(vers, &texte, 8);
+    } else {
+        for (int k = 0; k < 8; ++k) vers[k] = static_cast<char>(texte >> (8 * k));
     }
-    return zéros;
 }
+
+/// The zeros that end a word of digits that is not zero, its last digit in its high byte.
+int zérosFinals(std::uint64_t chiffres) { return std::countl_zero(chiffres) / 8; }
 
 /// x rounded to p significant digits, half away from zero.
 Décimal significatifs(double x, int p) {
@@ -162,12 +155,14 @@ Décimal significatifs(double x, int p) {
         ++exposant;
     }
     d.pointe = exposant + 1;
-    d.nombre = p - zérosFinals(n);
+    // The first 7 digits are a word of 8 without its leading zero; a double's 8 others follow.
+    const std::uint64_t sept = huitChiffres(p == chiffresDouble ? n / 100000000 : n) >> 8;
+    écrireChiffres(sept, d.chiffres);
+    d.nombre = 8 - zérosFinals(sept);
     if (p == chiffresDouble) {
-        écrireSeptChiffres(n / 100000000, d.chiffres);
-        écrireHuitChiffres(n % 100000000, d.chiffres + 7);
-    } else {
-        écrireSeptChiffres(n, d.chiffres);
+        const std::uint64_t huit = huitChiffres(n % 100000000);
+        écrireChiffres(huit, d.chiffres + 7);
+        if (huit != 0) d.nombre = 15 - zérosFinals(huit);
     }
     return d;
 }
