@@ -67,10 +67,6 @@ public:
     /// the date key and the field.
     void ChargeFichier(const std::string& code, const std::string& nom, const std::filesystem::path& chemin,
                        Jour premier, Jour dernier, std::int32_t n);
-    /// `ChargeFichier` without the derived series: the candles loaded and repaired, for an object that is only
-    /// converted to weeks or months.
-    void ChargeBougies(const std::string& code, const std::string& nom, const std::filesystem::path& chemin,
-                       Jour premier, Jour dernier, std::int32_t n);
     /// Appends one candle.
     void Ajouter(const std::string& date, float ouverture, float maximum, float minimum, float clôture,
                  Monnaie volume);
@@ -131,8 +127,6 @@ public:
     }
     /// Rebuilds the four size series and, when `AvecTendance` is on, `Tendance`.
     void CalculerTailles();
-    /// Reads the options `CalculerTailles` reads, failing as it would, for candles whose sizes are not needed.
-    void LireOptionsDesTailles() const;
 
     // ---- Catalogue (BourseCatalogue.cpp) ----
 
@@ -172,7 +166,7 @@ public:
     /// A new object of monthly candles, with the default options.
     BourseCollection ConvertirEnMois() const;
     /// The candles of a history file from `premier` to `dernier`, grouped by week or by month: what
-    /// `ChargeBougies` then `ConvertirEnSemaines` or `ConvertirEnMois` give, without writing the days to this
+    /// `ChargeFichier` then `ConvertirEnSemaines` or `ConvertirEnMois` give, without writing the days to this
     /// object, which lends its options (read as `LireOptionsDesTailles` does, once a candle is read) and its
     /// memory. A marker date that finds no line in the file gives no candle.
     BourseCollection ChargePériodes(const std::string& code, const std::string& nom,
@@ -296,6 +290,8 @@ private:
     void écrireBougies(std::int32_t nombreLignes, BougiesLues& bougies);
     /// Repairs the non-positive prices of one candle.
     static void réparer(float& o, float& h, float& l, float& c);
+    /// Reads the options `CalculerTailles` reads, failing as it would, for candles whose sizes are not needed.
+    void LireOptionsDesTailles() const;
     /// Memory the loads keep for the next one: the scan reloads one object for every security.
     struct Brouillon;
     std::shared_ptr<Brouillon> brouillon_;

@@ -99,13 +99,6 @@ void BourseCollection::écrireBougies(std::int32_t nombreLignes, BougiesLues& bo
 void BourseCollection::ChargeFichier(const std::string& code, const std::string& nom,
                                      const std::filesystem::path& chemin, Jour premier, Jour dernier,
                                      std::int32_t n) {
-    ChargeBougies(code, nom, chemin, premier, dernier, n);
-    if (Nombre > 0) CalculerTailles();
-}
-
-void BourseCollection::ChargeBougies(const std::string& code, const std::string& nom,
-                                     const std::filesystem::path& chemin, Jour premier, Jour dernier,
-                                     std::int32_t n) {
     Code = code;
     Nom = nom;
     // The candles are gathered first and written to the series at once; a bad field ends the gathering, and
@@ -114,7 +107,10 @@ void BourseCollection::ChargeBougies(const std::string& code, const std::string&
     if (!lecture.lue) return;
     écrireBougies(lecture.lignes, *lecture.bougies);
     if (lecture.erreur) throw *lecture.erreur;
-    if (Nombre > 0) Corriger();
+    if (Nombre > 0) {
+        Corriger();
+        CalculerTailles();
+    }
 }
 
 BourseCollection::LectureBougies BourseCollection::lireBougies(const std::filesystem::path& chemin, Jour premier,

@@ -124,7 +124,6 @@ public:
 private:
     static constexpr bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 
-
     // A small number written in decimal, or -1.
     static constexpr int nombre(std::string_view texte) {
         while (!texte.empty() && texte.front() == ' ') texte.remove_prefix(1);

@@ -73,7 +73,7 @@ private:
     /// The quote objects a scan reuses from one security to the next.
     struct Bourses {
         BourseCollection bc;
-        BourseCollection jours;  // the days of a weekly or monthly scan, before their conversion
+        BourseCollection jours;  // a weekly or monthly scan's options and load memory
     };
     /// The scan of one security into `lignes`, apart from the dashboard; an error ends it and is kept there.
     /// Without formulas it touches nothing shared, so securities can be scanned side by side.

@@ -116,16 +116,17 @@ void écrirePaire(std::uint64_t n, char* vers) { std::memcpy(vers, paires + 2 * 
 
 /// The 8 decimal digits of n < 10^8, leading zeros included, as the bytes of a word from its low byte up:
 /// all of them at once, in lanes of 32, then 16, then 8 bits.
-constexpr std::uint64_t huitChiffres(std::uint64_t n) {
+constexpr std::uint64_t motDeHuitChiffres(std::uint64_t n) {
     const std::uint64_t quatre = n / 10000 | (n % 10000) << 32;
     const std::uint64_t centaines = (quatre * 10486) >> 20 & 0x0000007F0000007F;  // x / 100 for x < 10^4
     const std::uint64_t deux = centaines | (quatre - centaines * 100) << 16;
     const std::uint64_t dizaines = (deux * 103) >> 10 & 0x000F000F000F000F;       // x / 10 for x < 100
     return dizaines | (deux - dizaines * 10) << 8;
 }
-static_assert(huitChiffres(12345678) == 0x0807060504030201 && huitChiffres(99999999) == 0x0909090909090909);
+static_assert(motDeHuitChiffres(12345678) == 0x0807060504030201);
+static_assert(motDeHuitChiffres(99999999) == 0x0909090909090909);
 
-/// Writes the 8 digits of a word of `huitChiffres`.
+/// Writes the 8 digits of a word of `motDeHuitChiffres`.
 void écrireChiffres(std::uint64_t chiffres, char* vers) {
     const std::uint64_t texte = chiffres | 0x3030303030303030;
     if constexpr (std::endian::native == std::endian::little) {
@@ -156,11 +157,11 @@ Décimal significatifs(double x, int p) {
     }
     d.pointe = exposant + 1;
     // The first 7 digits are a word of 8 without its leading zero; a double's 8 others follow.
-    const std::uint64_t sept = huitChiffres(p == chiffresDouble ? n / 100000000 : n) >> 8;
+    const std::uint64_t sept = motDeHuitChiffres(p == chiffresDouble ? n / 100000000 : n) >> 8;
     écrireChiffres(sept, d.chiffres);
     d.nombre = 8 - zérosFinals(sept);
     if (p == chiffresDouble) {
-        const std::uint64_t huit = huitChiffres(n % 100000000);
+        const std::uint64_t huit = motDeHuitChiffres(n % 100000000);
         écrireChiffres(huit, d.chiffres + 7);
         if (huit != 0) d.nombre = 15 - zérosFinals(huit);
     }

@@ -187,7 +187,7 @@ TEST(ConversionTest, GrouperEnLisantDonneLaConversionDesJoursChargés) {
     for (const auto& [premier, dernier] : fenêtres) {
         for (const bool semaines : {true, false}) {
             BourseCollection jours;
-            jours.ChargeBougies("FR0000000001", "Alpha", chemin, premier, dernier, 0);
+            jours.ChargeFichier("FR0000000001", "Alpha", chemin, premier, dernier, 0);
             const BourseCollection attendues = semaines ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois();
             BourseCollection prêteuse;
             const BourseCollection lues =
@@ -206,7 +206,7 @@ TEST(ConversionTest, GrouperEnLisantÉchoueCommeLeChargement) {
     const Jour premier = Jour::de(2024, 1, 1), dernier = Jour::de(2024, 12, 31);
     std::string attendu;
     try {
-        BourseCollection().ChargeBougies("C", "N", chemin, premier, dernier, 0);
+        BourseCollection().ChargeFichier("C", "N", chemin, premier, dernier, 0);
     } catch (const ErreurConversion& e) {
         attendu = e.what();
     }
