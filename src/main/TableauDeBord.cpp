@@ -298,7 +298,7 @@ void TableauDeBord::trier() {
     // Rows share the positions of the texts that repeat: each distinct position is keyed once, and the rows
     // are then ordered by the rank of their text's key.
     PositionsDistinctes distinctes;
-    std::vector<std::uint32_t> rangDe(n);  // first the number of the row's position, then its rank
+    Tableau<std::uint32_t> rangDe(n);  // first the number of the row's position, then its rank
     const bool uniques = !partagée(cléDeTri_);
     std::uint32_t précédente = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -321,7 +321,7 @@ void TableauDeBord::trier() {
         ++débuts[rang + 1];
     }
     std::partial_sum(débuts.begin(), débuts.end(), débuts.begin());
-    std::vector<std::uint32_t> triées(n);
+    Tableau<std::uint32_t> triées(n);
     for (std::size_t i = 0; i < n; ++i) triées[débuts[rangDe[i]]++] = ordre_[i];
     ordre_ = std::move(triées);
     àJour_ = true;

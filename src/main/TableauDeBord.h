@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "main/CompteursStat.h"
+#include "store/AllocateurGrandsBlocs.h"
 
 namespace vantorelle {
 
@@ -111,7 +112,7 @@ private:
     std::uint32_t nombreStockées_ = 0;
     /// The stored rows in the list's order: sorting and removing rows reorder or drop these numbers and never
     /// move a row. A removed row stays stored until the list is cleared.
-    std::vector<std::uint32_t> ordre_;
+    Tableau<std::uint32_t> ordre_;
     /// The cells of the row added last, which the next row mostly repeats.
     std::array<std::uint32_t, nombreColonnes> dernière_{};
 

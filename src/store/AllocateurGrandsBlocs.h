@@ -2,6 +2,7 @@
 #include <sys/mman.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <memory>
@@ -22,19 +23,26 @@ struct AllocateurGrandsBlocs {
 
     T* allocate(std::size_t n) {
         // Leaves room to round the size up to whole huge pages.
-        if (n > (static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) - grandePage) / sizeof(T))
+        if (n > (static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) - 2 * grandePage) / sizeof(T))
             throw std::bad_array_new_length();
         if (!grand(n)) return std::allocator<T>{}.allocate(n);
+        // Mapped apart from the heap: memory the heap hands back has mostly been faulted in small pages
+        // already, and then the rest of it is faulted in small pages too.
         const std::size_t octets = arrondi(n);
-        void* p = std::aligned_alloc(grandePage, octets);
-        if (p == nullptr) throw std::bad_alloc();
-        ::madvise(p, octets, MADV_HUGEPAGE);  // only a hint: without huge pages the memory is just as good
-        return static_cast<T*>(p);
+        void* zone = ::mmap(nullptr, octets + grandePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (zone == MAP_FAILED) throw std::bad_alloc();
+        // Mapped one huge page longer, then trimmed to a huge page's boundary at both ends.
+        const std::size_t avant = (grandePage - reinterpret_cast<std::uintptr_t>(zone) % grandePage) % grandePage;
+        char* bloc = static_cast<char*>(zone) + avant;
+        if (avant > 0) ::munmap(zone, avant);
+        if (avant < grandePage) ::munmap(bloc + octets, grandePage - avant);
+        ::madvise(bloc, octets, MADV_HUGEPAGE);  // only a hint: without huge pages the memory is just as good
+        return reinterpret_cast<T*>(bloc);
     }
 
     void deallocate(T* p, std::size_t n) noexcept {
         if (grand(n))
-            std::free(p);
+            ::munmap(p, arrondi(n));
         else
             std::allocator<T>{}.deallocate(p, n);
     }
