@@ -139,11 +139,12 @@ BourseCollection::LectureBougies BourseCollection::lireBougies(const std::filesy
     lecture.bougies = &bougies;
     const std::vector<LecteurHistorique::Ligne>& lignes = lecteur.lignes();
     lecture.lignes = static_cast<std::int32_t>(lignes.size());
+    // Every dated line has its six fields, which each line read overwrites.
+    std::string_view champs[6];
     for (std::size_t k = 0; k < lignes.size(); ++k) {
         const LecteurHistorique::Ligne& ligne = lignes[k];
         if (!ligne.date || *ligne.date < premier) continue;
         if (*ligne.date > dernier) break;
-        std::string_view champs[6];
         lecteur.champs(ligne, champs);
         float cours[4];
         Monnaie volume;

@@ -77,12 +77,7 @@ void LecteurHistorique::champs(const Ligne& ligne, std::string_view (&champs)[6]
 
 std::optional<Jour> LecteurHistorique::dateExaminée(std::string_view ligne) {
     std::uint32_t fins[6];
-    return dateExaminée(ligne, découper(ligne, fins), fins);
-}
-
-std::optional<Jour> LecteurHistorique::dateExaminée(std::string_view ligne, std::int32_t nombreDeChamps,
-                                                    const std::uint32_t (&fins)[6]) {
-    if (nombreDeChamps < 6 || fins[0] == 0) return std::nullopt;
+    if (!datée(découper(ligne, fins), fins)) return std::nullopt;
     return Jour::deClé(ligne.substr(0, fins[0]));
 }
 
@@ -191,11 +186,16 @@ void LecteurHistorique::lireLignes(std::int64_t début, Jour premier, Jour derni
     for (std::int64_t p = début; p < longueur_;) {
         const std::int64_t f = finDeLigne(p);
         const std::string_view texte = contenu(p, f);
-        Ligne& ligne = lignes.emplace_back(Ligne{p, static_cast<std::int32_t>(texte.size()), 0, {}, std::nullopt});
+        // Filled field by field: a line built whole on the stack and then copied would be read back wider
+        // than it was written, which stalls.
+        Ligne& ligne = lignes.emplace_back();
+        ligne.début = p;
+        ligne.longueur = static_cast<std::int32_t>(texte.size());
         ligne.nombreDeChamps = découper(texte, ligne.finsDesChamps);
-        ligne.date = dateExaminée(texte, ligne.nombreDeChamps, ligne.finsDesChamps);
-        if (ligne.date && !(*ligne.date < premier) && *ligne.date > dernier) break;
         p = f + 1;
+        if (!datée(ligne.nombreDeChamps, ligne.finsDesChamps)) continue;
+        const Jour date = ligne.date.emplace(Jour::deClé(texte.substr(0, ligne.finsDesChamps[0])));
+        if (!(date < premier) && date > dernier) break;
     }
     numéroPremière_ = début == 0 ? 1 : 0;
 }

@@ -75,8 +75,10 @@ private:
     /// The line from `début` to its line end at `fin`, without a CR before it.
     std::string_view contenu(std::int64_t début, std::int64_t fin) const;
     std::int64_t débutDernièreLigneNonVide();
-    static std::optional<Jour> dateExaminée(std::string_view ligne, std::int32_t nombreDeChamps,
-                                            const std::uint32_t (&fins)[6]);
+    /// Whether a load examines the date of a line of this shape.
+    static bool datée(std::int32_t nombreDeChamps, const std::uint32_t (&fins)[6]) {
+        return nombreDeChamps >= 6 && fins[0] != 0;
+    }
     /// Where the first fields of a line end, and how many fields it has (up to 7, standing for more).
     static std::int32_t découper(std::string_view ligne, std::uint32_t (&fins)[6]);
     /// Reads the lines from `début` to the end of the file, or through the first line that ends a load of the
