@@ -1,5 +1,7 @@
 #include "main/TravauxEnAvance.h"
 
+#include <algorithm>
+
 namespace vantorelle {
 
 TravauxEnAvance::TravauxEnAvance(std::size_t travaux, std::size_t ouvriers, Travail travail)
@@ -33,8 +35,13 @@ void TravauxEnAvance::travailler(std::size_t ouvrier) {
         verrou.lock();
         c.travail = k;
         c.fait = true;
-        prêt_.notify_all();
+        if (k == attendu_) prêt_.notify_one();
     }
+}
+
+bool TravauxEnAvance::fait(std::size_t k) const {
+    const Case& c = cases_[k % cases_.size()];
+    return c.fait && c.travail == k;
 }
 
 LignesValeur& TravauxEnAvance::suivant() {
@@ -44,8 +51,14 @@ LignesValeur& TravauxEnAvance::suivant() {
         place_.notify_all();
     }
     const std::size_t k = lus_++;
+    // Each wait costs the reader a wake-up: once it has to wait, it waits for the next few results at once.
+    if (!fait(k)) {
+        for (const std::size_t j : {std::min(k + cases_.size() / 2, travaux_) - 1, k}) {
+            attendu_ = j;
+            prêt_.wait(verrou, [this, j] { return fait(j); });
+        }
+    }
     Case& c = cases_[k % cases_.size()];
-    prêt_.wait(verrou, [&c, k] { return c.fait && c.travail == k; });
     c.fait = false;
     return c.résultat;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -35,16 +36,18 @@ private:
     };
 
     void travailler(std::size_t ouvrier);
+    bool fait(std::size_t k) const;
 
     std::size_t travaux_;
     Travail travail_;
     std::vector<Case> cases_;  // job k's result goes to case k modulo their number
     std::mutex verrou_;
-    std::condition_variable prêt_;   // a job is done
+    std::condition_variable prêt_;   // the job the reader waits for is done
     std::condition_variable place_;  // a case is free again, or the workers must stop
     std::size_t prochain_ = 0;       // the next job to start
     std::size_t lus_ = 0;            // jobs whose results the reader has asked for
     std::size_t libérés_ = 0;        // jobs whose results the reader is done with
+    std::size_t attendu_ = SIZE_MAX;  // the job whose end the reader waits for
     bool arrêt_ = false;
     std::vector<std::thread> ouvriers_;
 };
