@@ -22,12 +22,12 @@ struct AllocateurGrandsBlocs {
     AllocateurGrandsBlocs(const AllocateurGrandsBlocs<U>&) noexcept {}
 
     T* allocate(std::size_t n) {
-        // Leaves room to round the size up to whole huge pages.
+        // Leaves room to round the size up to whole huge pages, and to map one more.
         if (n > (static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) - 2 * grandePage) / sizeof(T))
             throw std::bad_array_new_length();
         if (!grand(n)) return std::allocator<T>{}.allocate(n);
-        // Mapped apart from the heap: memory the heap hands back has mostly been faulted in small pages
-        // already, and then the rest of it is faulted in small pages too.
+        // Mapped apart from the heap: a block the heap hands back may be faulted in small pages already in
+        // part, and then the rest of it is faulted in small pages too.
         const std::size_t octets = arrondi(n);
         void* zone = ::mmap(nullptr, octets + grandePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (zone == MAP_FAILED) throw std::bad_alloc();
