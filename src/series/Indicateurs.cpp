@@ -161,14 +161,12 @@ Tableau<Valeur> codesDeTendance(const Colonne& x, std::int16_t n, const Moyennes
         const auto k = static_cast<std::size_t>(i) - 1;
         const float longueI = moyennes.longue[k], longuePréc = moyennes.longue[k - 1];
         const float courteI = moyennes.courte[k], courtePréc = moyennes.courte[k - 1];
-        std::int16_t code = 0;
-        if (longueI == 0.0f || longuePréc == 0.0f)
-            code = 0;
-        else if (longueI > longuePréc && courteI > courtePréc && courteI > longueI && x[i] > longueI)
-            code = 2;
-        else if (longueI < longuePréc && courteI < courtePréc && courteI < longueI && x[i] < longueI)
-            code = 1;
-        valeurs.emplace_back(code);
+        // Every test is worked out, without a branch: the codes follow the prices up and down, which no
+        // branch predicts. Rising and falling exclude each other.
+        const bool nulle = (longueI == 0.0f) | (longuePréc == 0.0f);
+        const bool hausse = (longueI > longuePréc) & (courteI > courtePréc) & (courteI > longueI) & (x[i] > longueI);
+        const bool baisse = (longueI < longuePréc) & (courteI < courtePréc) & (courteI < longueI) & (x[i] < longueI);
+        valeurs.emplace_back(static_cast<std::int16_t>(!nulle * (2 * hausse + baisse)));
     }
     return valeurs;
 }
