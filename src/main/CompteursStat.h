@@ -22,6 +22,14 @@ public:
     std::int32_t operator()(int r, int c) const { return compteurs_[indice(r, c)]; }
     /// Adds one to the counter at row r, column c.
     void Ajouter(int r, int c) { ++compteurs_[indice(r, c)]; }
+    /// Adds one when `compté` holds. Tests on prices go either way from one candle to the next, so they are
+    /// counted without a branch, which would mispredict them.
+    void Ajouter(int r, int c, bool compté) { compteurs_[indice(r, c)] += compté; }
+    /// Adds one in the column of a rise, of a fall (the next one) or of neither (the one after), the two tests
+    /// excluding each other; without a branch too.
+    void AjouterSens(int r, int colonneHausse, bool hausse, bool baisse) {
+        Ajouter(r, colonneHausse + 2 - 2 * hausse - baisse);
+    }
     /// Adds the counters of `autres`, each to its own.
     void Ajouter(const CompteursStat& autres) {
         for (std::size_t k = 0; k < compteurs_.size(); ++k) compteurs_[k] += autres.compteurs_[k];

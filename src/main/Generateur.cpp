@@ -161,13 +161,13 @@ void compter(CompteursStat& c, const Fonction& s, std::int32_t i, int r, const F
     if (i < 2 || estVide(s.Item(i))) return;
     using S = CompteursStat;
     const double v = s.Item(i).enDouble(), avant = s.Item(i - 1).enDouble();
-    c.Ajouter(r, v > avant ? S::Hausse : v < avant ? S::Baisse : S::Neutre);
+    c.AjouterSens(r, S::Hausse, v > avant, v < avant);
     const double tendance = t.Item(i).enDouble();
-    c.Ajouter(r, tendance == 2 ? S::TendanceHausse : tendance == 1 ? S::TendanceBaisse : S::TendanceNeutre);
-    if (v > 50) c.Ajouter(r, S::Plus50);
-    else if (v < 50) c.Ajouter(r, S::Moins50);
-    if (v > 70) c.Ajouter(r, S::Plus70);
-    else if (v < 30) c.Ajouter(r, S::Moins30);
+    c.AjouterSens(r, S::TendanceHausse, tendance == 2, tendance == 1);
+    c.Ajouter(r, S::Plus50, v > 50);
+    c.Ajouter(r, S::Moins50, v < 50);
+    c.Ajouter(r, S::Plus70, v > 70);
+    c.Ajouter(r, S::Moins30, v < 30);
 }
 
 }  // namespace
@@ -281,9 +281,8 @@ void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const P
             if (!bc.ChandelierConfirmé(i) || i == n) continue;
         }
         const double code = bc.Chandeliers.Item(i).enDouble();
-        lignes.compteurs.Ajouter(S::Chandelier, code >= 101 && code <= 199   ? S::Baisse
-                                                : code >= 201 && code <= 299 ? S::Hausse
-                                                                             : S::Neutre);
+        lignes.compteurs.AjouterSens(S::Chandelier, S::Hausse, (code >= 201) & (code <= 299),
+                                     (code >= 101) & (code <= 199));
         for (const auto& [ligne, série, tendance] : comptées) compter(lignes.compteurs, *série, i, ligne, *tendance);
 
         cellules[C::Date] = texteDans(C::Date, bc.Date.Item(i).texte());

@@ -55,5 +55,26 @@ TEST(Statut, CompteurHorsTableau) {
     EXPECT_EQ(compteurs(6, 10), 0);
 }
 
+// A rise, a fall or neither, in its own column of both groups of three.
+TEST(Statut, CompteurDuSens) {
+    struct Cas {
+        bool hausse, baisse;
+        int décalage;
+    };
+    for (const Cas& cas : {Cas{true, false, 0}, Cas{false, true, 1}, Cas{false, false, 2}}) {
+        for (const int première : {S::Hausse, S::TendanceHausse}) {
+            CompteursStat compteurs;
+            compteurs.AjouterSens(S::Volume, première, cas.hausse, cas.baisse);
+            for (int c = 1; c <= CompteursStat::colonnes; ++c)
+                EXPECT_EQ(compteurs(S::Volume, c), c == première + cas.décalage) << première << ' ' << c;
+        }
+    }
+    CompteursStat compteurs;
+    compteurs.Ajouter(S::RSI, S::Plus70, false);
+    compteurs.Ajouter(S::RSI, S::Moins30, true);
+    EXPECT_EQ(compteurs(S::RSI, S::Plus70), 0);
+    EXPECT_EQ(compteurs(S::RSI, S::Moins30), 1);
+}
+
 }  // namespace
 }  // namespace vantorelle
