@@ -251,7 +251,6 @@ bool LecteurHistorique::datéeDepuis(std::int64_t position, Jour premier) {
 
 std::int64_t LecteurHistorique::débutParDichotomie(Jour premier) {
     // Every dated line before `bas` is dated before `premier`; the first one from `haut` on is not.
-    if (datéeDepuis(0, premier)) return 0;
     std::int64_t bas = 0, haut = longueur_;
     while (haut - bas > 1024) {
         const std::int64_t milieu = bas + (haut - bas) / 2;

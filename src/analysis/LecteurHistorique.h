@@ -99,7 +99,8 @@ private:
     std::optional<std::int64_t> débutDansLaQueue(Jour premier);
     /// The date of the first dated line from the line starting at `position` on, if any.
     std::optional<Jour> premièreDateDepuis(std::int64_t position);
-    /// A position before the first line dated from `premier` on, and within 1 KB of it, found by halves.
+    /// A position before the first line dated from `premier` on, and within 1 KB of it, found by halves, in a
+    /// file whose first dated line is dated before `premier`.
     std::int64_t débutParDichotomie(Jour premier);
     /// Whether the first dated line from the position on is dated from `premier` on (true when none is);
     /// reads apart from the bytes kept.
