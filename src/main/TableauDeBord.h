@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -67,7 +68,7 @@ private:
     /// Rows are stored column by column in blocks of one huge page that never move, so that adding a row
     /// copies nothing already stored and a sort reads one column contiguously. A cell is the position of
     /// its text in the text store.
-    static constexpr std::size_t tailleGrandBloc = std::size_t{2} << 20;
+    static constexpr std::size_t tailleGrandBloc = AllocateurGrandsBlocs<std::byte>::grandePage;
     static constexpr std::uint32_t lignesParBloc = tailleGrandBloc / (nombreColonnes * 4 + 1);
     struct BlocDeLignes {
         std::uint32_t cellules[nombreColonnes][lignesParBloc];

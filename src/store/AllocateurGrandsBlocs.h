@@ -16,6 +16,8 @@ namespace vantorelle {
 template <class T>
 struct AllocateurGrandsBlocs {
     using value_type = T;
+    /// The size of a huge page: arrays of that size or more are given whole huge pages.
+    static constexpr std::size_t grandePage = std::size_t{2} << 20;
 
     AllocateurGrandsBlocs() = default;
     template <class U>
@@ -53,8 +55,6 @@ struct AllocateurGrandsBlocs {
     }
 
 private:
-    static constexpr std::size_t grandePage = std::size_t{2} << 20;
-
     static bool grand(std::size_t n) { return n * sizeof(T) >= grandePage; }
     static std::size_t arrondi(std::size_t n) { return (n * sizeof(T) + grandePage - 1) / grandePage * grandePage; }
 };

@@ -9,7 +9,7 @@
 namespace vantorelle {
 namespace {
 
-constexpr std::size_t grandePage = std::size_t{2} << 20;
+constexpr std::size_t grandePage = AllocateurGrandsBlocs<char>::grandePage;
 
 // Sizes about the huge page, where the allocator switches from the usual heap to pages of its own.
 TEST(AllocateurGrandsBlocs, ChaqueOctetDemandéEstÀSoi) {
