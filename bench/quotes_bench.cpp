@@ -10,6 +10,7 @@
 
 #include "HistoriqueGenere.h"
 #include "analysis/BourseCollection.h"
+#include "support/DossierTemporaire.h"
 
 namespace vantorelle {
 namespace {
@@ -18,9 +19,7 @@ namespace {
 class HistoireÉcrite {
 public:
     explicit HistoireÉcrite(std::int32_t n) {
-        std::string modèle = (std::filesystem::temp_directory_path() / "vantorelle-bench-XXXXXX").string();
-        dossier_ = ::mkdtemp(modèle.data());
-        chemin_ = dossier_ / "Alpha_FR0000000001.txt";
+        chemin_ = dossier_.chemin() / "Alpha_FR0000000001.txt";
         std::ofstream fichier(chemin_, std::ios::binary);
         const auto texte = [](double v) {
             std::string t = std::to_string(std::round(v * 100) / 100);
@@ -39,16 +38,12 @@ public:
             ++i;
         }
     }
-    ~HistoireÉcrite() {
-        std::error_code ignorée;
-        std::filesystem::remove_all(dossier_, ignorée);
-    }
-
     const std::filesystem::path& chemin() const { return chemin_; }
     Jour dernier() const { return dernier_; }
 
 private:
-    std::filesystem::path dossier_, chemin_;
+    test::DossierTemporaire dossier_;
+    std::filesystem::path chemin_;
     Jour dernier_;
 };
 

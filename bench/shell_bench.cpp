@@ -14,6 +14,7 @@
 #include "shell/INI.h"
 #include "shell/Plotanex.h"
 #include "shell/Traducteur.h"
+#include "support/DossierTemporaire.h"
 
 namespace {
 
@@ -27,28 +28,19 @@ public:
         static const EnvironnementDesMesures environnement;
         return environnement;
     }
-    ~EnvironnementDesMesures() {
-        std::error_code ignorée;
-        fs::remove_all(racine_, ignorée);
-    }
-    std::string chemin(const std::string& relatif) const { return (racine_ / relatif).string(); }
+    std::string chemin(const std::string& relatif) const { return racine_.fichier(relatif); }
     std::string écrire(const std::string& relatif, const std::string& octets) const {
-        const fs::path chemin = racine_ / relatif;
-        fs::create_directories(chemin.parent_path());
-        std::ofstream(chemin, std::ios::binary) << octets;
-        return chemin.string();
+        return racine_.écrire(relatif, octets);
     }
 
 private:
     EnvironnementDesMesures() {
-        std::string modèle = (fs::temp_directory_path() / "vantorelle-shell-bench-XXXXXX").string();
-        racine_ = ::mkdtemp(modèle.data());
         ::setenv("VANTORELLE_CONFIG", chemin("config/Vantorelle.ini").c_str(), 1);
         ::setenv("VANTORELLE_HOME", chemin("programme").c_str(), 1);
         ::setenv("XDG_CACHE_HOME", chemin("cache").c_str(), 1);
         INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", chemin("racine") + "/");
     }
-    fs::path racine_;
+    test::DossierTemporaire racine_;
 };
 
 /// Dates the file back by `secondes`, as a file that has been there for a while.

@@ -14,31 +14,17 @@
 #include "store/Fichier.h"
 #include "store/MStringSortRoutines.h"
 #include "store/TexteNombre.h"
+#include "support/DossierTemporaire.h"
 
 namespace {
 
 using namespace vantorelle;
 
 /// A temporary folder for the benchmark files, made on first use and removed at exit.
-class DossierDesMesures {
-public:
-    static const DossierDesMesures& instance() {
-        static const DossierDesMesures dossier;
-        return dossier;
-    }
-    std::string fichier(const std::string& nom) const { return (chemin_ / nom).string(); }
-    ~DossierDesMesures() {
-        std::error_code ignorée;
-        std::filesystem::remove_all(chemin_, ignorée);
-    }
-
-private:
-    DossierDesMesures() {
-        std::string modèle = (std::filesystem::temp_directory_path() / "vantorelle-bench-XXXXXX").string();
-        chemin_ = ::mkdtemp(modèle.data());
-    }
-    std::filesystem::path chemin_;
-};
+const test::DossierTemporaire& dossierDesMesures() {
+    static const test::DossierTemporaire dossier;
+    return dossier;
+}
 
 /// A history-like line of exactly 40 bytes with its CR LF, keys increasing with i.
 std::string ligneDeQuarante(std::size_t i) {
@@ -52,7 +38,7 @@ const std::string& fichierDeLignes(std::size_t lignes) {
     static std::map<std::size_t, std::string> faits;
     auto [position, nouveau] = faits.try_emplace(lignes);
     if (nouveau) {
-        position->second = DossierDesMesures::instance().fichier("lignes" + std::to_string(lignes) + ".txt");
+        position->second = dossierDesMesures().fichier("lignes" + std::to_string(lignes) + ".txt");
         std::ofstream flux(position->second, std::ios::binary);
         std::string bloc;
         for (std::size_t i = 0; i < lignes; ++i) {

@@ -10,7 +10,8 @@
 #include "analysis/BourseCollection.h"
 #include "analysis/LecteurHistorique.h"
 #include "analysis/LectureCours.h"
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {

@@ -5,7 +5,8 @@
 
 #include "analysis/BourseCollection.h"
 #include "analysis/Communes.h"
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {

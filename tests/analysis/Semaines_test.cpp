@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "analysis/BourseCollection.h"
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 
 namespace vantorelle::test {
 

@@ -9,7 +9,7 @@
 #include "analysis/BourseCollection.h"
 #include "analysis/Catalogue.h"
 #include "main/BaseDemo.h"
-#include "shell/EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 
 namespace vantorelle {
 namespace {

@@ -9,7 +9,7 @@
 #include "main/BaseDemo.h"
 #include "main/Generateur.h"
 #include "series/Fonctions.h"
-#include "shell/EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 #include "shell/INI.h"
 #include "store/Erreur.h"
 

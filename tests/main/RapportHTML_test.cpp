@@ -8,7 +8,7 @@
 #include "LigneTableau.h"
 #include "main/Produit.h"
 #include "main/RapportHTML.h"
-#include "shell/EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 #include "shell/INI.h"
 #include "store/Encodage.h"
 #include "store/Erreur.h"

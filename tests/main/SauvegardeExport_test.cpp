@@ -7,7 +7,7 @@
 #include "LigneTableau.h"
 #include "main/ExportEditeur.h"
 #include "main/SauvegardeGroupe.h"
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {

@@ -6,7 +6,7 @@
 
 #include "main/BaseDemo.h"
 #include "main/Generateur.h"
-#include "shell/EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 #include "shell/INI.h"
 #include "shell/Plotanex.h"
 #include "store/Groupes.h"

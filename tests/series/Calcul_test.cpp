@@ -7,7 +7,8 @@
 
 #include "OutilsFormules.h"
 #include "OutilsSeries.h"
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 
 namespace vantorelle {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 
 namespace vantorelle {
 namespace {

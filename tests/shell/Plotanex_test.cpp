@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 #include "shell/BureauSysteme.h"
 #include "shell/INI.h"
 #include "shell/OuvrirDocument.h"

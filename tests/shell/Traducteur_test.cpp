@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "EnvironnementEssai.h"
+#include "support/EnvironnementEssai.h"
 #include "store/Encodage.h"
 
 namespace vantorelle {

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 
 namespace vantorelle::test {
 namespace {

@@ -4,7 +4,8 @@
 
 #include <chrono>
 
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Casse.h"
 #include "store/Dates.h"
 #include "store/Erreur.h"

@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle::test {

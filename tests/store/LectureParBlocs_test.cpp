@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 
 namespace vantorelle::test {
 namespace {

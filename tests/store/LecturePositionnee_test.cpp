@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 #include "store/Erreur.h"
 #include "store/LecturePositionnee.h"
 

@@ -5,7 +5,8 @@
 
 #include <filesystem>
 
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Casse.h"
 #include "store/Erreur.h"
 #include "store/Motif.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 #include "store/Fichier.h"
 
 namespace vantorelle::test {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/DossierTemporaire.h"
+#include "support/DossierTemporaire.h"
 
 namespace vantorelle::test {
 

@@ -9,7 +9,7 @@
 
 namespace vantorelle::test {
 
-/// A fresh folder under the system's temporary folder, removed with its content at the end of the test.
+/// A fresh folder under the system's temporary folder (for tests and benchmarks alike), removed with its content at the end of the test.
 class DossierTemporaire {
 public:
     DossierTemporaire() {
@@ -46,17 +46,6 @@ private:
 inline std::string lireOctets(const std::string& chemin) {
     std::ifstream flux(chemin, std::ios::binary);
     return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-}
-
-/// The message of the exception of type E that `action` throws, or a note that it threw none.
-template <class E, class Action>
-std::string messageDErreur(Action action) {
-    try {
-        action();
-    } catch (const E& erreur) {
-        return erreur.what();
-    }
-    return "(aucune erreur)";
 }
 
 }  // namespace vantorelle::test
