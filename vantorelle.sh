@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets the project up on a Debian 12 machine and runs its main jobs.
-#   ./vantorelle.sh test [--sanitize]   install, build, run every test
+#   ./vantorelle.sh test [--sanitize]   install, build, run every test (again under ASan and UBSan)
+#   ./vantorelle.sh test --tsan         install, build, run the tests of the threaded scan under TSan
 #   ./vantorelle.sh demo                install, build, run the scan on the demo base
 #   ./vantorelle.sh build               install and build only
 set -euo pipefail
@@ -23,10 +24,13 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 }
 
-build() {  # build DIR [cmake options...]
+build() {  # build DIR [cmake options...] [-- targets...]
   local dir=$1; shift
-  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
+  [ $# -gt 0 ] && shift && targets=(--target "$@")
+  cmake -S "$root" -B "$dir" -G Ninja "${options[@]}" >/dev/null
+  cmake --build "$dir" "${targets[@]}"
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -34,7 +38,12 @@ jobs=$(nproc 2>/dev/null || echo 2)
 case "${1:-}" in
   test)
     install_packages
-    if [ "${2:-}" = "--sanitize" ]; then
+    if [ "${2:-}" = "--tsan" ]; then
+      build "$root/build-tsan" -DVANTORELLE_SANITIZE_THREAD=ON -DVANTORELLE_BENCH=OFF -DVANTORELLE_GUI=OFF \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -- tests_main
+      TSAN_OPTIONS=halt_on_error=1 "$root/build-tsan/tests/tests_main" --gtest_brief=1 \
+        --gtest_filter='ScanParallele*:SuiviDuTableau*'
+    elif [ "${2:-}" = "--sanitize" ]; then
       build "$root/build-sanitize" -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BENCH=OFF -DVANTORELLE_GUI=OFF -DCMAKE_BUILD_TYPE=Debug
       export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
       ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
@@ -53,7 +62,7 @@ case "${1:-}" in
     exec "$root/scripts/demo.sh" "$root/build"
     ;;
   *)
-    echo "usage: $0 test [--sanitize] | demo | build" >&2
+    echo "usage: $0 test [--sanitize | --tsan] | demo | build" >&2
     exit 2
     ;;
 esac

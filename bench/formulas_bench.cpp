@@ -47,9 +47,7 @@ BourseCollection historique(std::int32_t n) {
     return bourse;
 }
 
-void chargerRègles(const BourseCollection& bourse, std::int64_t nombre) {
-    Fonctions& fonctions = Fonctions::globale();
-    fonctions.vider();
+void chargerRègles(Fonctions& fonctions, const BourseCollection& bourse, std::int64_t nombre) {
     const auto constantes = bourse.Constantes();
     for (std::int64_t j = 0; j < nombre; ++j) {
         const std::string& ligne = règles[static_cast<std::size_t>(j)];
@@ -65,23 +63,22 @@ template <void (*Calculer)(Fonction&, const Fonctions&)>
 void BM_Formules(benchmark::State& state) {
     const auto n = static_cast<std::int32_t>(state.range(1));
     BourseCollection bourse = historique(n);
-    chargerRègles(bourse, state.range(0));
+    Fonctions fonctions;
+    chargerRègles(fonctions, bourse, state.range(0));
     const auto nombre = static_cast<std::int32_t>(state.range(0));
-    Fonctions& fonctions = Fonctions::globale();
     for (auto _ : state) {
         // A new security each time: its series are published anew and read afresh.
-        bourse.AjouterAuxFonctions();
+        bourse.AjouterAuxFonctions(fonctions);
         for (std::int32_t j = 1; j <= nombre; ++j) {
             fonctions.Item(j).Allouer(n);
             fonctions.Item(j).Longueur(n);
         }
         for (std::int32_t j = 1; j <= nombre; ++j) Calculer(fonctions.Item(j), fonctions);
-        bourse.SupprimerDesFonctions();
+        bourse.SupprimerDesFonctions(fonctions);
         for (Fonction* série : {&bourse.Date, &bourse.Ouverture, &bourse.Maximum, &bourse.Minimum, &bourse.Clôture,
                                 &bourse.Volume, &bourse.Chandeliers, &bourse.Pondération})
             série->Item(1, Valeur(série->Item(1)));
     }
-    fonctions.vider();
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
 

@@ -8,11 +8,9 @@
 #include <fstream>
 #include <string>
 
-#include "main/BaseDemo.h"
+#include "demo/BaseDemo.h"
 #include "main/Generateur.h"
-#include "main/RapportHTML.h"
-#include "series/Fonctions.h"
-#include "shell/INI.h"
+#include "main/RemplissageTableau.h"
 #include "store/Groupes.h"
 
 namespace vantorelle {
@@ -24,9 +22,10 @@ namespace fs = std::filesystem;
 /// run on a warm file cache), with settings that point at it.
 class Marché {
 public:
-    Marché(int valeurs, int années) {
-        dossier_ = fs::temp_directory_path() /
-                   ("vantorelle-bench-marche-" + std::to_string(valeurs) + "x" + std::to_string(années));
+    Marché(int valeurs, int années)
+        : dossier_(fs::temp_directory_path() /
+                   ("vantorelle-bench-marche-" + std::to_string(valeurs) + "x" + std::to_string(années))),
+          emplacements_({dossier_ / "Vantorelle.ini", dossier_ / "programme", {}, dossier_ / "cache", dossier_ / "etat"}) {
         if (!fs::exists(dossier_ / "complet")) {
             ParamètresDémo p;
             p.valeurs = valeurs;
@@ -34,9 +33,6 @@ public:
             BaseDémo(p).Écrire(dossier_);
             std::ofstream(dossier_ / "complet") << "ok\n";
         }
-        fs::create_directories(dossier_ / "programme");
-        setenv("VANTORELLE_CONFIG", (dossier_ / "Vantorelle.ini").c_str(), 1);
-        setenv("VANTORELLE_HOME", (dossier_ / "programme").c_str(), 1);
         std::ofstream(dossier_ / "Formules10.txt", std::ios::binary)
             << "Hausse3=Cl\xF4ture>Cl\xF4ture[-1] And Cl\xF4ture[-1]>Cl\xF4ture[-2] And Cl\xF4ture[-2]>Cl\xF4ture[-3]\r\n"
                "Rebond=Cl\xF4ture>Cl\xF4ture[-1] And Cl\xF4ture[-1]<Cl\xF4ture[-2]\r\n"
@@ -75,8 +71,11 @@ public:
         return n;
     }
 
+    const Emplacements& emplacements() const { return emplacements_; }
+
 private:
     fs::path dossier_;
+    Emplacements emplacements_;
     ParamètresScan paramètres_;
 };
 
@@ -87,13 +86,11 @@ const Marché& marché() {
 
 /// A generation; `fils` 0 lets it use every core.
 void générer(const ParamètresScan& p, const fs::path* formules, TableauDeBord& tableau, std::size_t fils) {
-    const INI ini(1, "Vantorelle");
-    Générateur générateur(ini, tableau, sansTraduction);
+    Générateur générateur(marché().emplacements(), sansTraduction);
     if (fils > 0) générateur.Fils(fils);
     if (formules) générateur.ChargerFormules(*formules);
-    SuiviScan suivi;
-    générateur.Générer(p, suivi);
-    Fonctions::globale().vider();
+    Progression suivi;
+    GénérerSurCeFil(générateur, p, tableau, sansTraduction, suivi);
 }
 
 void BM_ScanQuotidienConfirmé_500valeurs_25ans_dernièreAnnée(benchmark::State& state) {
@@ -140,7 +137,7 @@ void BM_ScanHebdomadaireHistoriqueComplet_500valeurs_25ans(benchmark::State& sta
     const Marché& m = marché();
     filsDuScanHebdomadaire = static_cast<std::size_t>(state.range(0));
     const double pointe = mémoireDePointe(scanHebdomadaireComplet);
-    const std::int64_t bougies = m.lignesDepuis(débutDuMarché.plus(-Générateur::Recul(14, PériodeBougie::Semaine)));
+    const std::int64_t bougies = m.lignesDepuis(débutDuMarché.plus(-Recul(14, PériodeBougie::Semaine)));
     const ParamètresScan p = m.paramètres(débutDuMarché, Jour::de(2024, 12, 31), PériodeBougie::Semaine, false);
     std::size_t lignes = 0;
     for (auto _ : state) {

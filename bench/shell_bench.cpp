@@ -1,6 +1,4 @@
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,9 +10,9 @@
 #include <vector>
 
 #include "shell/INI.h"
-#include "shell/Plotanex.h"
+#include "shell/RacineDonnees.h"
 #include "shell/Traducteur.h"
-#include "support/DossierTemporaire.h"
+#include "support/EnvironnementEssai.h"
 
 namespace {
 
@@ -22,31 +20,14 @@ using namespace vantorelle;
 namespace fs = std::filesystem;
 
 /// A temporary user's environment (settings, program directory, data root), made once and removed at exit.
-class EnvironnementDesMesures {
-public:
-    static const EnvironnementDesMesures& instance() {
-        static const EnvironnementDesMesures environnement;
-        return environnement;
-    }
-    std::string chemin(const std::string& relatif) const { return racine_.fichier(relatif); }
-    std::string écrire(const std::string& relatif, const std::string& octets) const {
-        return racine_.écrire(relatif, octets);
-    }
-
-private:
-    EnvironnementDesMesures() {
-        ::setenv("VANTORELLE_CONFIG", chemin("config/Vantorelle.ini").c_str(), 1);
-        ::setenv("VANTORELLE_HOME", chemin("programme").c_str(), 1);
-        ::setenv("XDG_CACHE_HOME", chemin("cache").c_str(), 1);
-        INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", chemin("racine") + "/");
-    }
-    test::DossierTemporaire racine_;
-};
-
-/// Dates the file back by `secondes`, as a file that has been there for a while.
-void vieillir(const std::string& chemin, long secondes) {
-    const timespec date[2] = {{std::time(nullptr) - secondes, 0}, {std::time(nullptr) - secondes, 0}};
-    ::utimensat(AT_FDCWD, chemin.c_str(), date, 0);
+const test::EnvironnementEssai& environnement() {
+    static const test::EnvironnementEssai env;
+    static const bool racine = [] {
+        INI(env.emplacements(), 1, "Vantorelle").Value("Path", "PathPlotanex", "", env.chemin("racine") + "/");
+        return true;
+    }();
+    (void)racine;
+    return env;
 }
 
 std::string code(int i) {
@@ -56,7 +37,7 @@ std::string code(int i) {
 }
 
 void BM_ReconstruireTout_50groupes_20000titres(benchmark::State& state) {
-    const auto& env = EnvironnementDesMesures::instance();
+    const auto& env = environnement();
     // 50 groups of 400 securities; every fifth security is also listed in the next group.
     for (int g = 0; g < 50; ++g) {
         std::string lignes;
@@ -67,26 +48,26 @@ void BM_ReconstruireTout_50groupes_20000titres(benchmark::State& state) {
         }
         env.écrire("racine/base/groupe/Groupe" + std::to_string(g) + ".txt", lignes);
     }
-    for (auto _ : state) ReconstruireTout();
+    for (auto _ : state) ReconstruireTout(env.emplacements());
 }
 BENCHMARK(BM_ReconstruireTout_50groupes_20000titres)->Unit(benchmark::kMillisecond);
 
 void BM_FichierHisto_20000fichiers(benchmark::State& state) {
-    const auto& env = EnvironnementDesMesures::instance();
+    const auto& env = environnement();
     const std::string histo = env.chemin("racine/base/histo");
     if (!fs::exists(histo + "/Valeur 19999_" + code(19999) + ".txt")) {
         for (int i = 0; i < 20000; ++i) env.écrire("racine/base/histo/Valeur " + std::to_string(i) + "_" + code(i) + ".txt", "");
     }
-    vieillir(histo, 3600);
+    test::vieillir(histo, 3600);
     int i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(FichierHisto(code(i++ % 20000)));
+    for (auto _ : state) benchmark::DoNotOptimize(FichierHisto(env.emplacements(), code(i++ % 20000)));
 }
 BENCHMARK(BM_FichierHisto_20000fichiers)->Unit(benchmark::kMicrosecond);
 
 void BM_INI_LectureMode1(benchmark::State& state) {
-    const auto& env = EnvironnementDesMesures::instance();
-    vieillir(env.chemin("config/Vantorelle.ini"), 3600);
-    const INI ini(1, "Vantorelle");
+    const auto& env = environnement();
+    test::vieillir(env.chemin("config/Vantorelle.ini"), 3600);
+    const INI ini(env.emplacements(), 1, "Vantorelle");
     for (auto _ : state) benchmark::DoNotOptimize(ini.Value("Path", "PathPlotanex", ""));
 }
 BENCHMARK(BM_INI_LectureMode1);
@@ -131,7 +112,7 @@ private:
 /// Both language files: 20 windows of 60 entries each; in the measured window, half the controls are
 /// translated by name, a quarter by caption, and every third has a tool tip in the shared file.
 void écrireLangues() {
-    const auto& env = EnvironnementDesMesures::instance();
+    const auto& env = environnement();
     std::string principal, partagé;
     for (int f = 0; f < 20; ++f) {
         const std::string section = f == 0 ? "frmMesure" : "frmAutre" + std::to_string(f);
@@ -148,27 +129,27 @@ void écrireLangues() {
 }
 
 void BM_TraduireFormulaire_60controles_enCache(benchmark::State& state) {
-    const auto& env = EnvironnementDesMesures::instance();
+    const auto& env = environnement();
     écrireLangues();
-    vieillir(env.chemin("programme/Vantorelle.lng"), 3600);
-    vieillir(env.chemin("programme/Shared.lng"), 3600);
+    test::vieillir(env.chemin("programme/Vantorelle.lng"), 3600);
+    test::vieillir(env.chemin("programme/Shared.lng"), 3600);
     FenêtreMesurée fenêtre(60);
-    for (auto _ : state) TraduireFormulaire(fenêtre);
+    for (auto _ : state) TraduireFormulaire(env.emplacements(), fenêtre);
 }
 BENCHMARK(BM_TraduireFormulaire_60controles_enCache)->Unit(benchmark::kMicrosecond);
 
 void BM_TraduireFormulaire_60controles_premiereFois(benchmark::State& state) {
-    const auto& env = EnvironnementDesMesures::instance();
+    const auto& env = environnement();
     écrireLangues();
     FenêtreMesurée fenêtre(60);
     long âge = 3600;
     for (auto _ : state) {
         state.PauseTiming();
         // A new date on both files: the translation must read them again.
-        vieillir(env.chemin("programme/Vantorelle.lng"), ++âge);
-        vieillir(env.chemin("programme/Shared.lng"), âge);
+        test::vieillir(env.chemin("programme/Vantorelle.lng"), ++âge);
+        test::vieillir(env.chemin("programme/Shared.lng"), âge);
         state.ResumeTiming();
-        TraduireFormulaire(fenêtre);
+        TraduireFormulaire(env.emplacements(), fenêtre);
     }
 }
 BENCHMARK(BM_TraduireFormulaire_60controles_premiereFois)->Unit(benchmark::kMicrosecond);

@@ -25,13 +25,15 @@ vantorelle_subsystem(shell DEPENDS vantorelle_store)
 vantorelle_subsystem(analysis DEPENDS vantorelle_series vantorelle_store)
 vantorelle_subsystem(acquire DEPENDS vantorelle_analysis vantorelle_shell CURL::libcurl)
 vantorelle_subsystem(main DEPENDS vantorelle_analysis vantorelle_series vantorelle_shell vantorelle_store Threads::Threads)
+vantorelle_subsystem(demo DEPENDS vantorelle_analysis vantorelle_store)
 
 add_library(vantorelle_core INTERFACE)
 target_link_libraries(vantorelle_core INTERFACE
-  vantorelle_store vantorelle_series vantorelle_shell vantorelle_analysis vantorelle_acquire vantorelle_main)
+  vantorelle_store vantorelle_series vantorelle_shell vantorelle_analysis vantorelle_acquire vantorelle_main
+  vantorelle_demo)
 
 # The core must stay free of any GUI toolkit: refuse to configure if one slips in.
-foreach(subsystem store series shell analysis acquire main)
+foreach(subsystem store series shell analysis acquire main demo)
   get_target_property(deps vantorelle_${subsystem} LINK_LIBRARIES)
   foreach(dep IN LISTS deps)
     if(dep MATCHES "^Qt[0-9]*::|Qt[0-9]*(Widgets|Gui|Core)")

@@ -15,6 +15,8 @@
 
 namespace vantorelle {
 
+class Fonctions;
+
 /// The candles of one security: nine series, its code, name and candle count, its analysis options and the
 /// size series derived from the candles.
 ///
@@ -152,7 +154,7 @@ public:
     void ChargePondération();
     bool TendanceValide(std::int32_t i, std::int16_t tendance) const;
 
-    // ---- Volatility, display series and stochastic (Affichage.cpp) ----
+    // ---- Volatility, display series and stochastic (Volatilite.cpp, Stochastique.cpp, CellulesAffichage.cpp) ----
 
     Fonction Volatilité() const;
     Fonction Stoch(std::int16_t n, std::int16_t m) const;
@@ -177,8 +179,10 @@ public:
 
     // ---- Formula collection (Publication.cpp) ----
 
-    void AjouterAuxFonctions();
-    void SupprimerDesFonctions();
+    /// Publishes the nine series in `fonctions` under their names (the volatility as a series of its own).
+    void AjouterAuxFonctions(Fonctions& fonctions);
+    /// Takes the nine series out of `fonctions` by their names.
+    void SupprimerDesFonctions(Fonctions& fonctions) const;
 
     // ---- Fast access for hot loops (Mesures.cpp) ----
 

@@ -37,7 +37,15 @@ public:
     /// A new list of the 53 named constants handed to the formulas, "NAME=VALUE" each.
     static std::shared_ptr<std::vector<std::string>> constantes();
 
+    /// Codes that are plain candles rather than figures, and the code of no figure.
+    static constexpr std::int32_t BougieNoire = 100;
+    static constexpr std::int32_t BougieBlanche = 200;
     static constexpr std::int32_t Aucune = 400;
+    /// The families.
+    static constexpr std::int32_t Haussière = 1;
+    static constexpr std::int32_t Baissière = 2;
+    static constexpr std::int32_t Neutre = 3;
+    static constexpr std::int32_t Indéterminée = 4;
     static constexpr std::string_view NonReportée = "Figure non reportée";
 };
 

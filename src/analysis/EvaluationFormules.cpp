@@ -7,24 +7,27 @@ namespace vantorelle {
 
 namespace {
 
-/// Keeps the security's series in the global collection for its lifetime.
+/// Keeps the security's series in the collection for its lifetime.
 class Publication {
 public:
-    explicit Publication(BourseCollection& bc) : bc_(bc) { bc_.AjouterAuxFonctions(); }
-    ~Publication() { bc_.SupprimerDesFonctions(); }
+    Publication(BourseCollection& bc, Fonctions& fonctions) : bc_(bc), fonctions_(fonctions) {
+        bc_.AjouterAuxFonctions(fonctions_);
+    }
+    ~Publication() { bc_.SupprimerDesFonctions(fonctions_); }
     Publication(const Publication&) = delete;
     Publication& operator=(const Publication&) = delete;
 
 private:
     BourseCollection& bc_;
+    Fonctions& fonctions_;
 };
 
 }  // namespace
 
-void évaluerLesFormules(BourseCollection& bc, std::int32_t nombreDeFormules) {
+void évaluerLesFormules(BourseCollection& bc, Fonctions& formules, std::int32_t nombreDeFormules) {
     if (bc.Nombre < 1) return;
-    const Publication publication(bc);
-    CalculFormule::calculerFormules(Fonctions::globale(), nombreDeFormules, bc.Nombre);
+    const Publication publication(bc, formules);
+    CalculFormule::calculerFormules(formules, nombreDeFormules, bc.Nombre);
 }
 
 }  // namespace vantorelle

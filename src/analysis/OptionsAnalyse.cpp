@@ -4,6 +4,7 @@
 #include <atomic>
 #include <utility>
 
+#include "store/Casse.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {
@@ -20,12 +21,6 @@ auto convertir(std::string_view clé, const Valeur& valeur, Conversion conversio
     } catch (const ErreurConversion& e) {
         throw ErreurConversion("Option " + texteClé(clé) + " : " + e.what());
     }
-}
-
-bool égalSansCasse(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return (x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x) == (y >= 'A' && y <= 'Z' ? y - 'A' + 'a' : y);
-    });
 }
 
 }  // namespace
@@ -94,11 +89,8 @@ std::int16_t OptionsAnalyse::enEntier(std::string_view clé) const {
 
 bool OptionsAnalyse::enBooléen(std::string_view clé) const {
     return convertir(clé, Item(clé), [](const Valeur& v) {
-        if (v.estTexte()) {
-            const std::string& texte = std::get<std::string>(v.contenu());
-            if (égalSansCasse(texte, "Vrai") || égalSansCasse(texte, "True")) return true;
-            if (égalSansCasse(texte, "Faux") || égalSansCasse(texte, "False")) return false;
-        }
+        if (v.estTexte())
+            if (const std::optional<bool> mot = lireMotBooléen(std::get<std::string>(v.contenu()))) return *mot;
         return v.enDouble() != 0.0;
     });
 }

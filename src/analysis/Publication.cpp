@@ -5,8 +5,7 @@
 
 namespace vantorelle {
 
-void BourseCollection::AjouterAuxFonctions() {
-    Fonctions& fonctions = Fonctions::globale();
+void BourseCollection::AjouterAuxFonctions(Fonctions& fonctions) {
     try {
         for (Fonction* série : {&Date, &Ouverture, &Maximum, &Minimum, &Clôture, &Volume, &Chandeliers})
             fonctions.Add(*série, série->Nom());
@@ -16,13 +15,12 @@ void BourseCollection::AjouterAuxFonctions() {
         fonctions.Add(Pondération, Pondération.Nom());
     } catch (...) {
         // Half a publication would make the next one fail on a key already present.
-        SupprimerDesFonctions();
+        SupprimerDesFonctions(fonctions);
         throw;
     }
 }
 
-void BourseCollection::SupprimerDesFonctions() {
-    Fonctions& fonctions = Fonctions::globale();
+void BourseCollection::SupprimerDesFonctions(Fonctions& fonctions) const {
     for (const Fonction* série : {&Date, &Ouverture, &Maximum, &Minimum, &Clôture, &Volume, &Chandeliers})
         fonctions.Remove(série->Nom());
     fonctions.Remove("");  // the volatility series has no name

@@ -8,10 +8,9 @@
 #include <string>
 
 #include "analysis/BourseCollection.h"
+#include "analysis/ChargementBougies.h"
 #include "cli/Commandes.h"
 #include "cli/LectureOptions.h"
-#include "main/Generateur.h"
-#include "main/ParametresScan.h"
 
 namespace vantorelle::cli {
 
@@ -91,29 +90,20 @@ std::optional<Réglages> lire(const OptionsFigures& o) {
 /// Loads the history as the scan loads one security (the whole file without dates), converts it, recognises
 /// and weighs the figures, and gives one line per candle from the first one recognised.
 std::string figuresDuFichier(const std::filesystem::path& fichier, const Réglages& r, bool confirmation) {
-    BourseCollection bc;
-    bc.Options.Clear();
-    bc.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(r.avecTendance ? 1 : 0)));
-    bc.Options.Add(OptionsAnalyse::Période, Valeur(std::to_string(r.périodeIndicateurs)));
-    bc.Options.Add(OptionsAnalyse::Période2, Valeur(std::to_string(r.période2)));
-    bc.Options.Add(OptionsAnalyse::TailleMarubozu, Valeur(std::to_string(r.tailleMarubozu)));
-    bc.Options.Add(OptionsAnalyse::Tolérance, Valeur(r.tolérance));
+    BourseCollection bc, semaines;
+    BourseCollection& jours = r.période == PériodeBougie::Jour ? bc : semaines;
+    jours.Options.Clear();
+    jours.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(r.avecTendance ? 1 : 0)));
+    jours.Options.Add(OptionsAnalyse::Période, Valeur(std::to_string(r.périodeIndicateurs)));
+    jours.Options.Add(OptionsAnalyse::Période2, Valeur(std::to_string(r.période2)));
+    jours.Options.Add(OptionsAnalyse::TailleMarubozu, Valeur(std::to_string(r.tailleMarubozu)));
+    jours.Options.Add(OptionsAnalyse::Tolérance, Valeur(r.tolérance));
 
-    const Jour premier = r.du ? r.du->plus(-Générateur::Recul(r.périodeIndicateurs, r.période))
-                              : BourseCollection::DébutDuFichier;
+    const Jour premier = r.du ? r.du->plus(-Recul(r.périodeIndicateurs, r.période)) : BourseCollection::DébutDuFichier;
     const Jour dernier = r.au ? (confirmation ? r.au->plus(1) : *r.au) : BourseCollection::FinDuFichier;
-    bc.ChargeFichier("", fichier.stem().string(), fichier, premier, dernier, 0);
-    if (r.période == PériodeBougie::Semaine) bc = bc.ConvertirEnSemaines();
-    else if (r.période == PériodeBougie::Mois) bc = bc.ConvertirEnMois();
-
-    std::int32_t début = 1;
-    if (r.du) {
-        const std::string clé = Générateur::CléDeDébut(*r.du, r.période);
-        while (début <= bc.Nombre && bc.Date.Item(début).texte() < clé) ++début;
-    }
-    if (bc.Nombre < 1 || début > bc.Nombre) return {};
-    bc.ChargeChandeliers(début);
-    bc.ChargePondération();
+    ChargerBougies(bc, jours, "", fichier.stem().string(), fichier, premier, dernier, r.période);
+    const std::int32_t début = ReconnaîtreDepuis(bc, r.du ? CléDeDébut(*r.du, r.période) : std::string());
+    if (début == 0) return {};
 
     std::string sortie;
     for (std::int32_t i = début; i <= bc.Nombre; ++i) {

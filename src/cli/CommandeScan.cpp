@@ -14,12 +14,11 @@
 #include "main/Generateur.h"
 #include "main/Produit.h"
 #include "main/RapportHTML.h"
+#include "main/RemplissageTableau.h"
 #include "main/Statut.h"
 #include "main/TableauDeBord.h"
 #include "shell/DefautsDemarrage.h"
-#include "shell/Emplacements.h"
-#include "shell/INI.h"
-#include "shell/Plotanex.h"
+#include "shell/RacineDonnees.h"
 #include "shell/TableOptions.h"
 #include "shell/Traducteur.h"
 #include "store/Erreur.h"
@@ -51,14 +50,14 @@ private:
 };
 
 /// The progress bar on standard error, drawn only when it is a terminal.
-class SuiviTerminal : public SuiviScan {
+class SuiviTerminal : public Progression {
 public:
     SuiviTerminal() : terminal_(isatty(STDERR_FILENO) == 1) {}
     ~SuiviTerminal() override { effacer(); }
 
-    bool ArrêtDemandé() override { return interrompu != 0; }
+    bool ArrêtDemandé() const override { return interrompu != 0; }
 
-    void Progression(int pourcent) override {
+    void Pourcentage(int pourcent) override {
         if (!terminal_) return;
         const int plein = pourcent / 5;
         std::fprintf(stderr, "\r[%s%s] %3d %%", std::string(static_cast<std::size_t>(plein), '#').c_str(),
@@ -77,41 +76,6 @@ private:
     bool terminal_;
     bool dessinée_ = false;
 };
-
-/// With --racine, the scan runs on a private copy of the settings whose data root is the one given, so that
-/// the user's settings keep theirs.
-class RacineImposée {
-public:
-    explicit RacineImposée(const std::string& racine) {
-        namespace fs = std::filesystem;
-        std::string modèle = (fs::temp_directory_path() / "vantorelle-XXXXXX").string();
-        if (mkdtemp(modèle.data()) == nullptr) throw ErreurFichier(modèle + " : dossier temporaire impossible à créer.");
-        dossier_ = modèle;
-        const fs::path copie = dossier_ / "Vantorelle.ini";
-        std::error_code erreur;
-        fs::copy_file(FichierParamètres(), copie, erreur);
-        setenv("VANTORELLE_CONFIG", copie.c_str(), 1);
-        std::string chemin = fs::absolute(racine).lexically_normal().generic_string();
-        if (chemin.back() != '/') chemin += '/';
-        INI(1, std::string(TitreApplication)).Value(SectionChemins, Clés::PathPlotanex, "", chemin);
-    }
-    ~RacineImposée() {
-        std::error_code erreur;
-        std::filesystem::remove_all(dossier_, erreur);
-    }
-    RacineImposée(const RacineImposée&) = delete;
-    RacineImposée& operator=(const RacineImposée&) = delete;
-
-private:
-    std::filesystem::path dossier_;
-};
-
-Jour aujourdhui() {
-    const std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&maintenant, &local);
-    return Jour::de(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
 
 /// The dashboard as TAB-separated lines: the captions, then each row's eleven cells.
 void imprimer(const TableauDeBord& tableau) {
@@ -132,19 +96,19 @@ struct OptionsScan {
     bool confirmation = false, sansTendance = false, avecHtml = false;
 };
 
-int exécuter(const OptionsScan& o) {
+int exécuter(const OptionsScan& o, const Contexte& contexte) {
     const std::string nomCommande = "vantorelle-cli scan : ";
     const std::optional<Fenêtre> fenêtre = lireFenêtre(nomCommande, o.du, o.au);
     if (!fenêtre) return 2;
     auto [du, au] = *fenêtre;
-    if (!o.configuration.empty()) setenv("VANTORELLE_CONFIG", o.configuration.c_str(), 1);
+    Emplacements emplacements = contexte.emplacements;
+    if (!o.configuration.empty()) emplacements.FichierParamètres(o.configuration);
 
     try {
-        ÉcrireDéfautsDémarrage();
-        std::unique_ptr<RacineImposée> racine;
-        if (!o.racine.empty()) racine = std::make_unique<RacineImposée>(o.racine);
+        ÉcrireDéfautsDémarrage(emplacements);
+        if (!o.racine.empty()) emplacements.ImposerRacine(o.racine);
 
-        const std::string fichierGroupe = FichierGroupe(CheminBase(), o.groupe);
+        const std::string fichierGroupe = FichierGroupe(CheminBase(emplacements), o.groupe);
         if (!FichierExiste(fichierGroupe)) {
             std::cerr << nomCommande << "le groupe « " << o.groupe << " » n'existe pas (" << fichierGroupe << ").\n";
             return 2;
@@ -157,19 +121,19 @@ int exécuter(const OptionsScan& o) {
         paramètres.confirmation = o.confirmation;
         paramètres.avecTendance = !o.sansTendance;
 
-        const INI ini(1, std::string(TitreApplication));
-        const Traduction traduire = [](const std::string& section, const std::string& texte) {
-            return Traduire(section, texte);
+        const Traduction traduire = [&](const std::string& section, const std::string& texte) {
+            return Traduire(emplacements, section, texte);
         };
         TableauDeBord tableau;
         for (int c = 0; c < TableauDeBord::nombreColonnes; ++c)
-            if (std::string titre = LireTraduction(sectionInterface, tableau.Définition(c).clé); !titre.empty())
+            if (std::string titre = LireTraduction(emplacements, sectionInterface, tableau.Définition(c).clé);
+                !titre.empty())
                 tableau.Titre(c, std::move(titre));
-        Générateur générateur(ini, tableau, traduire);
+        Générateur générateur(emplacements, traduire);
 
         // The window's dates: the day of the reference security's last quote, or yesterday without it.
         if (!du || !au) {
-            Jour dernierCours = aujourdhui();
+            Jour dernierCours = contexte.horloge.aujourdhui();
             try {
                 dernierCours = générateur.DateDernierCours(dernierCours);
             } catch (const std::exception& e) {
@@ -195,7 +159,7 @@ int exécuter(const OptionsScan& o) {
         SuiviTerminal suivi;
         try {
             InterruptionDouce interruption;
-            générateur.Générer(paramètres, suivi);
+            GénérerSurCeFil(générateur, paramètres, tableau, traduire, suivi);
         } catch (const std::exception& e) {
             suivi.effacer();
             imprimer(tableau);
@@ -208,8 +172,9 @@ int exécuter(const OptionsScan& o) {
 
         if (o.avecHtml) {
             const std::filesystem::path page =
-                o.html.empty() ? RépertoireProgramme() / "HTML.HTML" : std::filesystem::path(o.html);
-            RapportHTML(ini, traduire, Traduire(sectionInterface, adresseSite)).Écrire(page, tableau, paramètres);
+                o.html.empty() ? emplacements.RépertoireProgramme() / "HTML.HTML" : std::filesystem::path(o.html);
+            RapportHTML(emplacements, traduire, Traduire(emplacements, sectionInterface, adresseSite))
+                .Écrire(page, tableau, paramètres);
         }
         return 0;
     } catch (const std::exception& e) {
@@ -220,7 +185,7 @@ int exécuter(const OptionsScan& o) {
 
 }  // namespace
 
-Exécution ajouterScan(CLI::App& app) {
+Exécution ajouterScan(CLI::App& app, const Contexte& contexte) {
     auto options = std::make_shared<OptionsScan>();
     CLI::App* scan = app.add_subcommand(
         "scan",
@@ -249,9 +214,9 @@ Exécution ajouterScan(CLI::App& app) {
         ->type_name("DOSSIER");
     scan->add_option("--config", options->configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
         ->type_name("FICHIER");
-    return [scan, options] {
+    return [scan, options, &contexte] {
         options->avecHtml = scan->count("--html") > 0;
-        return exécuter(*options);
+        return exécuter(*options, contexte);
     };
 }
 

@@ -43,11 +43,12 @@ int main(int argc, char** argv) {
     app.add_option("--config", configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
         ->type_name("FICHIER");
 
+    Contexte contexte{vantorelle::Emplacements::depuisEnvironnement([](const char* nom) { return std::getenv(nom); }), vantorelle::horlogeSystème()};
     std::map<const CLI::App*, Exécution> exécutions;
-    for (auto ajouter : {ajouterFigures, ajouterScan, ajouterDemo}) {
-        Exécution exécution = ajouter(app);
-        exécutions[app.get_subcommands({}).back()] = std::move(exécution);
-    }
+    const auto ajouter = [&](Exécution exécution) { exécutions[app.get_subcommands({}).back()] = std::move(exécution); };
+    ajouter(ajouterFigures(app));
+    ajouter(ajouterScan(app, contexte));
+    ajouter(ajouterDemo(app));
     for (CLI::App* sous : app.get_subcommands({})) franciser(*sous);
 
     try {
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
         std::cerr << app.get_name() << " : " << messageEnFrançais(e.what()) << "\n";
         return 2;
     }
-    if (!configuration.empty()) setenv("VANTORELLE_CONFIG", configuration.c_str(), 1);
+    if (!configuration.empty()) contexte.emplacements.FichierParamètres(configuration);
     for (CLI::App* sous : app.get_subcommands()) return exécutions.at(sous)();
     return 2;
 }

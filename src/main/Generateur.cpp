@@ -1,20 +1,14 @@
 #include "main/Generateur.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 #include <thread>
 #include <tuple>
 
 #include "analysis/CellulesAffichage.h"
+#include "analysis/Catalogue.h"
 #include "analysis/EvaluationFormules.h"
-#include "main/SauvegardeGroupe.h"
-#include "main/Statut.h"
 #include "main/TravauxEnAvance.h"
-#include "series/Fonctions.h"
-#include "shell/Emplacements.h"
-#include "shell/INI.h"
-#include "shell/Plotanex.h"
 #include "shell/TableOptions.h"
 #include "store/Arrondi.h"
 
@@ -29,133 +23,53 @@ bool estVide(const Valeur& v) { return v.estVide() || (v.estTexte() && std::get<
 
 bool estVrai(const Valeur& v) { return v.genre() == Genre::Booléen && std::get<bool>(v.contenu()); }
 
-}  // namespace
+/// The quote series whose length a load raises and never lowers.
+std::array<Fonction*, 8> sériesChargées(BourseCollection& bc) {
+    return {&bc.Date, &bc.Ouverture, &bc.Maximum, &bc.Minimum, &bc.Clôture, &bc.Volume, &bc.Chandeliers,
+            &bc.Pondération};
+}
 
-Générateur::Générateur(const INI& ini, TableauDeBord& tableau, Traduction traduire)
-    : ini_(ini),
-      tableau_(tableau),
-      traduire_(std::move(traduire)),
-      fils_(std::max(std::thread::hardware_concurrency(), 1u)),
-      constantesFormules_(bourses_.bc.Constantes()) {}
+void donnerLaLongueur(BourseCollection& bc, std::int32_t longueur) {
+    for (Fonction* série : sériesChargées(bc)) série->Longueur(longueur);
+}
 
-void Générateur::ChargerFormules() {
-    formulesImposées_ = false;
-    Fonctions& fonctions = Fonctions::globale();
-    if (ini_.Value(SectionChemins, Clés::AvecFormules, "") != "1") {
-        fonctions.vider();
-        nombreFormules_ = 0;
-        tableau_.Largeur(TableauDeBord::Formules, 0);
-        return;
+/// Publishes the series length after a security's load, or, when the load failed, what it left.
+class PublicationDeLongueur {
+public:
+    PublicationDeLongueur(const RangEnOrdre* rang, const BourseCollection& bc, bool remplacée)
+        : rang_(rang), bc_(bc), remplacée_(remplacée) {}
+    ~PublicationDeLongueur() {
+        // A failed weekly or monthly load leaves the object as it was; a failed daily one may have grown it.
+        if (rang_ && !faite_)
+            rang_->longueurs.publier(rang_->k, remplacée_ ? std::nullopt : std::optional(bc_.Clôture.Longueur()));
     }
-    fonctions.Charger(FichierProgramme("Formules.txt"));
-    tableau_.Largeur(TableauDeBord::Formules, 1400);
-    nombreFormules_ = fonctions.Count();
-    for (std::int32_t j = 1; j <= nombreFormules_; ++j) fonctions.Item(j).Constantes(constantesFormules_);
-}
+    PublicationDeLongueur(const PublicationDeLongueur&) = delete;
+    PublicationDeLongueur& operator=(const PublicationDeLongueur&) = delete;
 
-void Générateur::ChargerFormules(const std::filesystem::path& fichier) {
-    Fonctions& fonctions = Fonctions::globale();
-    fonctions.Charger(fichier);
-    formulesImposées_ = true;
-    tableau_.Largeur(TableauDeBord::Formules, 1400);
-    nombreFormules_ = fonctions.Count();
-    for (std::int32_t j = 1; j <= nombreFormules_; ++j) fonctions.Item(j).Constantes(constantesFormules_);
-}
-
-bool Générateur::formulesActives() const {
-    return formulesImposées_ || ini_.Value(SectionChemins, Clés::AvecFormules, "") == "1";
-}
-
-Jour Générateur::DateDernierCours(Jour aujourdhui) {
-    std::string chemin = FichierHisto(codeRéférence);
-    if (chemin.empty()) return aujourdhui;
-    BourseCollection& bc = bourses_.bc;
-    bc.ChargeFichier(codeRéférence, nomRéférence, chemin, BourseCollection::DébutDuFichier,
-                      BourseCollection::FinDuFichier, 50);
-    if (bc.Nombre < 1) return aujourdhui;
-    return BourseCollection::ToDate(bc.Date.Item(bc.Nombre).texte()).plus(1);
-}
-
-std::int64_t Générateur::Recul(double période, PériodeBougie bougie) {
-    auto jours = static_cast<std::int64_t>(arrondiPair((période + 10) * 7 / 5));
-    if (bougie == PériodeBougie::Semaine) return jours * 5;
-    if (bougie == PériodeBougie::Mois) return jours * 22;
-    return jours;
-}
-
-std::string Générateur::CléDeDébut(Jour début, PériodeBougie bougie) {
-    std::string jour = début.texte();
-    if (bougie == PériodeBougie::Semaine) return BourseCollection::CleSemaine(jour);
-    if (bougie == PériodeBougie::Mois) return jour.substr(0, 6);
-    return jour;
-}
-
-void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
-    tableau_.NbLignes = 0;
-    tableau_.Compteurs.Initialiser();
-    if (!suivi.ArrêtDemandé()) {
-        nomsTraduits_.clear();
-        suivi.Statut(traduire_(sectionInterface, "Génération en cours") + " ...");
-        tableau_.Vider();
-        const auto n = static_cast<std::int32_t>(p.valeurs.size());
-        const Réglages réglages = lireRéglages();
-        // Formulas are evaluated through the global collection, so with formulas one security at a time.
-        const std::size_t ouvriers = réglages.formules && nombreFormules_ > 0 ? 1 : std::min<std::size_t>(fils_, n);
-        std::vector<Bourses> bourses(ouvriers > 1 ? ouvriers : 0);
-        std::optional<TravauxEnAvance> enAvance;
-        if (ouvriers > 1)
-            enAvance.emplace(n, ouvriers, [&](std::size_t k, std::size_t ouvrier, LignesValeur& résultat) {
-                analyser(bourses[ouvrier], p.valeurs[k], p, réglages, résultat);
-            });
-        for (std::int32_t k = 1, faits = 0; k <= n; ++k) {
-            if (enAvance) {
-                publier(enAvance->suivant(), suivi);
-            } else {
-                analyser(bourses_, p.valeurs[static_cast<std::size_t>(k - 1)], p, réglages, lignes_);
-                publier(lignes_, suivi);
-            }
-            if (suivi.ArrêtDemandé()) break;
-            ++faits;
-            suivi.Progression(static_cast<int>(static_cast<double>(faits) / n * 100));
-        }
+    void publier() {
+        if (!rang_) return;
+        rang_->longueurs.publier(rang_->k, bc_.Clôture.Longueur());
+        faite_ = true;
     }
-    fermer(suivi);
-}
 
-void Générateur::fermer(SuiviScan& suivi) {
-    tableau_.CliquerColonne(TableauDeBord::Nom);
-    tableau_.CliquerColonne(TableauDeBord::Chandelier);
-    tableau_.Croissant(true);
-    tableau_.CliquerColonne(TableauDeBord::Pondération);
-    sauverGroupeVantorelle(tableau_, CheminBase());
-    suivi.Statut(StatusEcrire(tableau_.Compteurs, traduire_));
-}
+private:
+    const RangEnOrdre* rang_;
+    const BourseCollection& bc_;
+    bool remplacée_;
+    bool faite_ = false;
+};
 
-const std::string& Générateur::nomTraduit(std::string_view nom) {
-    auto trouvé = nomsTraduits_.find(nom.data());
-    if (trouvé == nomsTraduits_.end())
-        trouvé = nomsTraduits_.emplace(nom.data(), traduire_("Chandeliers", std::string(nom))).first;
-    return trouvé->second;
-}
+/// Ends the turns when the scan ends, so that no worker waits for a turn that will not come.
+class FinDesTours {
+public:
+    explicit FinDesTours(TourDeRôle& tour) : tour_(tour) {}
+    ~FinDesTours() { tour_.abandonner(); }
+    FinDesTours(const FinDesTours&) = delete;
+    FinDesTours& operator=(const FinDesTours&) = delete;
 
-void Générateur::publier(LignesValeur& lignes, SuiviScan& suivi) {
-    tableau_.Compteurs.Ajouter(lignes.compteurs);
-    LignesValeur::Cellules cellules;
-    for (std::size_t k = 0; k < lignes.nombre(); ++k) {
-        const std::size_t nombre = lignes.ligne(k, cellules);
-        std::string& figure = figureTraduite_;
-        figure = nomTraduit(cellules[TableauDeBord::Chandelier]);
-        figure.append(" (").push_back(lignes.signe(k));
-        figure.push_back(')');
-        cellules[TableauDeBord::Chandelier] = figure;
-        tableau_.Ajouter(std::span(cellules.data(), nombre));
-        ++tableau_.NbLignes;
-        suivi.LigneAjoutée(tableau_.Nombre() - 1);
-    }
-    if (lignes.erreur) std::rethrow_exception(lignes.erreur);
-}
-
-namespace {
+private:
+    TourDeRôle& tour_;
+};
 
 void compter(CompteursStat& c, const Fonction& s, std::int32_t i, int r, const Fonction& t) {
     if (i < 2 || estVide(s.Item(i))) return;
@@ -170,34 +84,171 @@ void compter(CompteursStat& c, const Fonction& s, std::int32_t i, int r, const F
     c.Ajouter(r, S::Moins30, v < 30);
 }
 
+/// The sign shown after a figure's name: '=' for a plain candle or a neutral or undetermined figure, '/'
+/// for a bullish one, '\' for a bearish one.
+char signeDeLaFigure(std::int32_t figure, std::int32_t famille) {
+    if (figure == Catalogue::BougieNoire || figure == Catalogue::BougieBlanche || famille == Catalogue::Neutre ||
+        famille == Catalogue::Indéterminée)
+        return '=';
+    return famille == Catalogue::Haussière ? '/' : '\\';
+}
+
+/// The indicator series of a security and their cells, each trend serving both the statistics and the cells.
+struct Indicateurs {
+    explicit Indicateurs(BourseCollection& bc)
+        : période(bc.période()),
+          période2(bc.période2()),
+          tendanceClôture(bc.Clôture.Tendance(période)),
+          clôture(CellulesAffichage::variation(bc, bc.Clôture, tendanceClôture)),
+          volatilité(bc.Volatilité()),
+          tendanceVolatilité(tendanceEtMoyenne(volatilité, période)),
+          cellulesVolatilité(CellulesAffichage::variationMoyenne(bc, volatilité, tendanceVolatilité, "00.00")),
+          volume(volumeEnMillions(bc)),
+          tendanceVolume(tendanceEtMoyenne(volume, période)),
+          cellulesVolume(CellulesAffichage::variationMoyenne(bc, volume, tendanceVolume, "0.000")),
+          rsi(bc.Clôture.RSI(période)),
+          tendanceRsi(tendanceEtMoyenne(rsi, période)),
+          cellulesRsi(CellulesAffichage::variationMoyenne(bc, rsi, tendanceRsi, "00.00")),
+          stoch(bc.Stoch(période, période2)),
+          tendanceStoch(tendanceEtMoyenne(stoch, période)),
+          cellulesStoch(CellulesAffichage::variationMoyenne(bc, stoch, tendanceStoch, "00.00")) {}
+
+    static Fonction volumeEnMillions(const BourseCollection& bc) {
+        Fonction volume = bc.Volume.Dup();
+        for (std::int32_t i = 1; i <= volume.Longueur(); ++i)
+            volume.Item(i, Valeur(Round3(volume.Item(i).enDouble() / 1000000)));
+        return volume;
+    }
+
+    std::int16_t période;
+    std::int16_t période2;
+    Fonction tendanceClôture;
+    CellulesAffichage clôture;
+    Fonction volatilité;
+    TendanceEtMoyenne tendanceVolatilité;
+    CellulesAffichage cellulesVolatilité;
+    Fonction volume;
+    TendanceEtMoyenne tendanceVolume;
+    CellulesAffichage cellulesVolume;
+    Fonction rsi;
+    TendanceEtMoyenne tendanceRsi;
+    CellulesAffichage cellulesRsi;
+    Fonction stoch;
+    TendanceEtMoyenne tendanceStoch;
+    CellulesAffichage cellulesStoch;
+};
+
 }  // namespace
+
+Générateur::Générateur(const Emplacements& emplacements, Traduction traduire)
+    : emplacements_(emplacements),
+      ini_(emplacements, 1, std::string(TitreApplication)),
+      traduire_(std::move(traduire)),
+      fils_(std::max(std::thread::hardware_concurrency(), 1u)),
+      constantesFormules_(bourses_.bc.Constantes()) {}
+
+void Générateur::ChargerFormules() {
+    formulesImposées_ = false;
+    if (ini_.Value(SectionChemins, Clés::AvecFormules, "") != "1") {
+        formulesChargées_ = false;
+        formules_.vider();
+        nombreFormules_ = 0;
+        return;
+    }
+    chargerFormules(emplacements_.FichierProgramme("Formules.txt"));
+}
+
+void Générateur::ChargerFormules(const std::filesystem::path& fichier) {
+    chargerFormules(fichier);
+    formulesImposées_ = true;
+}
+
+void Générateur::chargerFormules(const std::filesystem::path& fichier) {
+    formulesChargées_ = true;
+    formules_.Charger(fichier);
+    nombreFormules_ = formules_.Count();
+    for (std::int32_t j = 1; j <= nombreFormules_; ++j) formules_.Item(j).Constantes(constantesFormules_);
+}
+
+Jour Générateur::DateDernierCours(Jour aujourdhui) {
+    std::string chemin = FichierHisto(emplacements_, codeRéférence);
+    if (chemin.empty()) return aujourdhui;
+    BourseCollection& bc = bourses_.bc;
+    bc.ChargeFichier(codeRéférence, nomRéférence, chemin, BourseCollection::DébutDuFichier,
+                     BourseCollection::FinDuFichier, 50);
+    if (bc.Nombre < 1) return aujourdhui;
+    return BourseCollection::ToDate(bc.Date.Item(bc.Nombre).texte()).plus(1);
+}
 
 Générateur::Réglages Générateur::lireRéglages() const {
     Réglages réglages;
     for (std::size_t k = 0; k < clésBourse.size(); ++k)
         réglages.bourse[k] = ini_.Value(SectionBourse, clésBourse[k], "");
-    réglages.historiques = LireDossierHistoriques();
-    réglages.formules = formulesActives();
+    réglages.historiques = LireDossierHistoriques(emplacements_);
+    réglages.formules = formulesImposées_ || ini_.Value(SectionChemins, Clés::AvecFormules, "") == "1";
     return réglages;
 }
 
-void Générateur::ScannerValeur(const ValeurGroupe& valeur, const ParamètresScan& p, SuiviScan& suivi) {
-    analyser(bourses_, valeur, p, lireRéglages(), lignes_);
-    publier(lignes_, suivi);
+void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
+    if (suivi.ArrêtDemandé()) return;
+    suivi.Statut(traduire_(sectionInterface, "Génération en cours") + " ...");
+    const auto n = static_cast<std::int32_t>(p.valeurs.size());
+    const Réglages réglages = lireRéglages();
+    const std::size_t ouvriers = std::min<std::size_t>(fils_, n);
+    if (ouvriers <= 1) {
+        for (std::int32_t k = 1; k <= n; ++k) {
+            analyser(bourses_, p.valeurs[static_cast<std::size_t>(k - 1)], p, réglages, lignes_, nullptr);
+            suivi.ValeurTerminée(lignes_);
+            if (lignes_.erreur) std::rethrow_exception(lignes_.erreur);
+            if (suivi.ArrêtDemandé()) break;
+            suivi.Pourcentage(static_cast<int>(static_cast<double>(k) / n * 100));
+        }
+        return;
+    }
+
+    // Each worker has quote objects of its own; the generation's own object ends as if it had scanned the
+    // securities whose results were read.
+    std::vector<Bourses> bourses(ouvriers);
+    LongueursEnOrdre longueurs(n, bourses_.bc.Clôture.Longueur(), p.période != PériodeBougie::Jour);
+    TourDeRôle tour;
+    std::size_t lus = 0;
+    const auto longueurFinale = [&] {
+        if (lus > 0) donnerLaLongueur(bourses_.bc, longueurs.après(lus - 1));
+    };
+    // With formulas, security k waits for the reader to take k − 1: the reader must not wait for later ones.
+    const bool enTour = réglages.formules && nombreFormules_ > 0;
+    TravauxEnAvance enAvance(n, ouvriers, [&](std::size_t k, std::size_t ouvrier, LignesValeur& résultat) {
+        const Ordre ordre{{longueurs, k}, tour};
+        analyser(bourses[ouvrier], p.valeurs[k], p, réglages, résultat, &ordre);
+    }, !enTour);
+    const FinDesTours fin(tour);
+    for (std::int32_t k = 1; k <= n; ++k) {
+        const LignesValeur& résultat = enAvance.suivant();
+        ++lus;
+        suivi.ValeurTerminée(résultat);
+        if (résultat.erreur) {
+            longueurFinale();
+            std::rethrow_exception(résultat.erreur);
+        }
+        if (suivi.ArrêtDemandé()) break;
+        tour.ouvrir(static_cast<std::size_t>(k));
+        suivi.Pourcentage(static_cast<int>(static_cast<double>(k) / n * 100));
+    }
+    longueurFinale();
 }
 
 void Générateur::analyser(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
-                          const Réglages& réglages, LignesValeur& lignes) const {
+                          const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre) {
     lignes.vider();
     try {
-        remplir(bourses, valeur, p, réglages, lignes);
+        remplir(bourses, valeur, p, réglages, lignes, ordre);
     } catch (...) {
         lignes.erreur = std::current_exception();
     }
 }
 
-void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
-                         const Réglages& réglages, LignesValeur& lignes) const {
+std::int32_t Générateur::charger(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
+                                 const Réglages& réglages, const Ordre* ordre) const {
     BourseCollection& bc = bourses.bc;
     // Weekly and monthly scans group the days as they are read, through an object of their own that holds
     // the options and keeps its memory from one security to the next.
@@ -209,102 +260,89 @@ void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const P
 
     const std::int64_t recul = Recul(jours.Options.enDouble(OptionsAnalyse::Période), p.période);
     const Jour dernier = p.confirmation ? p.au.plus(1) : p.au;
-    const std::string fichier = FichierHistoDans(réglages.historiques, valeur.code);
-    if (quotidien) {
-        bc.ChargeFichier(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, 0);
-    } else {
-        bc = jours.ChargePériodes(valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier,
-                                  p.période == PériodeBougie::Semaine);
-    }
-
-    const std::int32_t n = bc.Nombre;
-    if (n < 1) return;
-    const std::string cléDébut = CléDeDébut(p.du, p.période);
-    std::int32_t s = 999999999;
-    for (std::int32_t i = 1; i <= n; ++i)
-        if (bc.Date.Item(i).texte() >= cléDébut) {
-            s = i;
-            break;
+    const RangEnOrdre* rang = ordre ? &ordre->rang : nullptr;
+    PublicationDeLongueur publication(rang, bc, !quotidien);
+    ChargerBougies(bc, jours, valeur.code, valeur.nom, FichierHistoDans(réglages.historiques, valeur.code),
+                   p.du.plus(-recul), dernier, p.période);
+    publication.publier();
+    // A weekly or monthly load replaces the object, and with it the length. A daily one takes the length of
+    // the one object, and redoes the trend and sizes of the load, whose indicators test it.
+    if (rang && quotidien) {
+        if (const std::int32_t longueur = rang->longueurs.avant(rang->k); bc.Clôture.Longueur() < longueur) {
+            donnerLaLongueur(bc, longueur);
+            if (bc.Nombre > 0) bc.CalculerTailles();
         }
-    if (s > n) return;
-    bc.ChargeChandeliers(s);
-    bc.ChargePondération();
+    }
+    return ReconnaîtreDepuis(bc, CléDeDébut(p.du, p.période));
+}
 
-    const std::int16_t période = bc.période(), période2 = bc.période2();
-    // Each trend serves both the statistics and the cells; the cell texts are made for the rows kept only.
-    const Fonction tendanceClôture = bc.Clôture.Tendance(période);
-    const auto cellulesClôture = CellulesAffichage::variation(bc, bc.Clôture, tendanceClôture);
-    const Fonction volatilité = bc.Volatilité();
-    const TendanceEtMoyenne tendanceVolatilité = tendanceEtMoyenne(volatilité, période);
-    const auto cellulesVolatilité = CellulesAffichage::variationMoyenne(bc, volatilité, tendanceVolatilité, "00.00");
-    Fonction volume = bc.Volume.Dup();
-    for (std::int32_t i = 1; i <= volume.Longueur(); ++i)
-        volume.Item(i, Valeur(Round3(volume.Item(i).enDouble() / 1000000)));
-    const TendanceEtMoyenne tendanceVolume = tendanceEtMoyenne(volume, période);
-    const auto cellulesVolume = CellulesAffichage::variationMoyenne(bc, volume, tendanceVolume, "0.000");
-    const Fonction rsi = bc.Clôture.RSI(période);
-    const TendanceEtMoyenne tendanceRsi = tendanceEtMoyenne(rsi, période);
-    const auto cellulesRsi = CellulesAffichage::variationMoyenne(bc, rsi, tendanceRsi, "00.00");
-    const Fonction stoch = bc.Stoch(période, période2);
-    const TendanceEtMoyenne tendanceStoch = tendanceEtMoyenne(stoch, période);
-    const auto cellulesStoch = CellulesAffichage::variationMoyenne(bc, stoch, tendanceStoch, "00.00");
+std::vector<std::string> Générateur::formulesVraies(BourseCollection& bc, std::int32_t s) {
+    évaluerLesFormules(bc, formules_, nombreFormules_);
+    std::vector<std::string> cellules(static_cast<std::size_t>(bc.Nombre - s + 1));
+    for (std::int32_t i = s; i <= bc.Nombre; ++i) {
+        for (std::int32_t j = 1; j <= nombreFormules_; ++j) {
+            const Fonction& formule = formules_.Item(j);
+            if (estVrai(formule.Item(i))) cellules[static_cast<std::size_t>(i - s)] += formule.Nom() + " | ";
+        }
+    }
+    return cellules;
+}
 
-    Fonctions& fonctions = Fonctions::globale();
-    // Without a formula, publishing the series would change nothing: their one failure, the volatility's,
-    // has already come above.
-    const bool avecFormules = réglages.formules && nombreFormules_ > 0;
-    if (avecFormules) évaluerLesFormules(bc, nombreFormules_);
+void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
+                         const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre) {
+    const std::int32_t s = charger(bourses, valeur, p, réglages, ordre);
+    if (s == 0) return;
+    BourseCollection& bc = bourses.bc;
+    const std::int32_t n = bc.Nombre;
+    const Indicateurs indicateurs(bc);
+
+    // The formulas' collection carries values from one security to the next, so securities take their turn
+    // in group order. Without a formula, publishing the series would change nothing: their one failure, the
+    // volatility's, has already come above.
+    std::vector<std::string> formules;
+    if (réglages.formules && nombreFormules_ > 0 && (!ordre || ordre->tour.attendre(ordre->rang.k)))
+        formules = formulesVraies(bc, s);
 
     std::array<std::string, TableauDeBord::nombreColonnes> tampons;
-    const auto texteDans = [&tampons](TableauDeBord::Colonne colonne, std::string texte) -> std::string_view {
-        return tampons[colonne] = std::move(texte);
-    };
     std::array<std::string_view, TableauDeBord::nombreColonnes> cellules;
     using C = TableauDeBord::Colonne;
-    const std::pair<C, const CellulesAffichage*> indicateurs[] = {{C::Clôture, &cellulesClôture},
-                                                                  {C::Volatilité, &cellulesVolatilité},
-                                                                  {C::Volume, &cellulesVolume},
-                                                                  {C::RSI, &cellulesRsi},
-                                                                  {C::Stoch, &cellulesStoch}};
+    const std::pair<C, const CellulesAffichage*> colonnes[] = {{C::Clôture, &indicateurs.clôture},
+                                                               {C::Volatilité, &indicateurs.cellulesVolatilité},
+                                                               {C::Volume, &indicateurs.cellulesVolume},
+                                                               {C::RSI, &indicateurs.cellulesRsi},
+                                                               {C::Stoch, &indicateurs.cellulesStoch}};
     using S = CompteursStat;
     const std::tuple<S::Ligne, const Fonction*, const Fonction*> comptées[] = {
-        {S::Clôture, &bc.Clôture, &tendanceClôture},
-        {S::Volatilité, &volatilité, &tendanceVolatilité.tendance},
-        {S::Volume, &volume, &tendanceVolume.tendance},
-        {S::RSI, &rsi, &tendanceRsi.tendance},
-        {S::Stoch, &stoch, &tendanceStoch.tendance}};
+        {S::Clôture, &bc.Clôture, &indicateurs.tendanceClôture},
+        {S::Volatilité, &indicateurs.volatilité, &indicateurs.tendanceVolatilité.tendance},
+        {S::Volume, &indicateurs.volume, &indicateurs.tendanceVolume.tendance},
+        {S::RSI, &indicateurs.rsi, &indicateurs.tendanceRsi.tendance},
+        {S::Stoch, &indicateurs.stoch, &indicateurs.tendanceStoch.tendance}};
     lignes.valeur(bc.Code, bc.Nom);
     for (std::int32_t i = s; i <= n; ++i) {
+        const double code = bc.Chandeliers.Item(i).enDouble();
         if (p.confirmation) {
-            const double code = bc.Chandeliers.Item(i).enDouble();
-            if (code == 100 || code == 200 || code == 400) continue;
+            if (code == Catalogue::BougieNoire || code == Catalogue::BougieBlanche || code == Catalogue::Aucune) continue;
             if (!bc.ChandelierConfirmé(i) || i == n) continue;
         }
-        const double code = bc.Chandeliers.Item(i).enDouble();
         lignes.compteurs.AjouterSens(S::Chandelier, S::Hausse, (code >= 201) & (code <= 299),
                                      (code >= 101) & (code <= 199));
         for (const auto& [ligne, série, tendance] : comptées) compter(lignes.compteurs, *série, i, ligne, *tendance);
 
-        cellules[C::Date] = texteDans(C::Date, bc.Date.Item(i).texte());
-        const std::int32_t figure = bc.Chandelier(i), famille = bc.TypeChandelier(i);
-        const char signe = figure == 100 || figure == 200 || famille == 3 || famille == 4 ? '='
-                           : famille == 1                                                 ? '/'
-                                                                                          : '\\';
+        tampons[C::Date] = bc.Date.Item(i).texte();
+        cellules[C::Date] = tampons[C::Date];
+        const std::int32_t figure = bc.Chandelier(i);
+        const char signe = signeDeLaFigure(figure, bc.TypeChandelier(i));
         cellules[C::Chandelier] = bc.nomDuChandelier(i);
-        std::string& formulesVraies = tampons[C::Formules];
-        formulesVraies.clear();
-        if (avecFormules) {
-            for (std::int32_t j = 1; j <= nombreFormules_; ++j) {
-                const Fonction& formule = fonctions.Item(j);
-                if (estVrai(formule.Item(i))) formulesVraies += formule.Nom() + " | ";
-            }
-        }
+        const std::string_view formulesVraies =
+            formules.empty() ? std::string_view() : std::string_view(formules[static_cast<std::size_t>(i - s)]);
         cellules[C::Formules] = formulesVraies;
-        for (const auto& [colonne, cellulesDe] : indicateurs) {
+        for (const auto& [colonne, cellulesDe] : colonnes) {
             cellulesDe->écrire(i, tampons[colonne]);
             cellules[colonne] = tampons[colonne];
         }
-        cellules[C::Pondération] = texteDans(C::Pondération, bc.Pondération.Item(i).texte());
+        tampons[C::Pondération] = bc.Pondération.Item(i).texte();
+        cellules[C::Pondération] = tampons[C::Pondération];
         // A row holds the formula cell only when a formula wrote into it.
         lignes.ajouter(std::span(cellules.data(), formulesVraies.empty() ? 10 : 11), signe);
     }

@@ -5,31 +5,35 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 
 #include "analysis/BourseCollection.h"
 #include "main/LignesValeur.h"
+#include "main/LongueursEnOrdre.h"
 #include "main/ParametresScan.h"
 #include "main/SuiviScan.h"
-#include "main/TableauDeBord.h"
-#include "shell/Plotanex.h"
+#include "main/TourDeRole.h"
 #include "main/Traduction.h"
+#include "series/Fonctions.h"
+#include "shell/INI.h"
+#include "shell/RacineDonnees.h"
 
 namespace vantorelle {
 
-class INI;
-
 /// The scan of a group: for every security, its candles over the dates asked (daily, weekly or monthly),
-/// the figures, weights and indicator cells, the user formulas, and one dashboard row per candle kept,
-/// counted in the statistics. Each thread that scans reuses its quote objects from one security to the next.
+/// the figures, weights and indicator cells, the user formulas, and one row per candle kept, counted in the
+/// statistics. Securities are scanned side by side on worker threads and their results passed on in group
+/// order; whatever the threads and their timing, the results are those of a scan of one security at a time
+/// that reuses one quote object and one formula collection.
 class Générateur {
 public:
     /// The reference security, whose last quote dates the base.
     static constexpr const char* codeRéférence = "FR0000130007";
     static constexpr const char* nomRéférence = "Alcatel";
 
-    Générateur(const INI& ini, TableauDeBord& tableau, Traduction traduire);
+    /// The locations are borrowed: they must outlive the generator.
+    Générateur(const Emplacements& emplacements, Traduction traduire);
+
+    const Emplacements& Lieux() const { return emplacements_; }
 
     /// Loads or drops the user formulas as the settings say (`ChargerFormules`): with "AvecFormules" at "1",
     /// the program's "Formules.txt"; otherwise none. Throws ErreurFichier for a formula file it cannot load.
@@ -37,29 +41,22 @@ public:
     /// Loads the formulas of `fichier` whatever the settings say; the scans then evaluate them.
     void ChargerFormules(const std::filesystem::path& fichier);
     std::int32_t NombreFormules() const { return nombreFormules_; }
+    /// True once a formula file was read (the dashboard then shows the formula column).
+    bool FormulesChargées() const { return formulesChargées_; }
 
-    /// How many threads scan securities side by side, ahead of the one that fills the dashboard; 1 scans
-    /// them one by one on the generation's own thread. By default, as many as the machine runs at once.
-    /// A generation with formulas always scans one by one. The results are the same either way.
+    /// How many threads scan securities side by side; 1 scans them one by one on the generation's own
+    /// thread. By default, as many as the machine runs at once. The results are the same either way.
     void Fils(std::size_t fils) { fils_ = std::max<std::size_t>(fils, 1); }
 
     /// The day after the reference security's last quote, or `aujourdhui` when it has none. The reference
-    /// is loaded into the quote object that the scans on the generation's own thread reuse.
+    /// is loaded into the quote object that the scans reuse.
     Jour DateDernierCours(Jour aujourdhui);
 
-    /// The generation (`Generer`): clears the dashboard and its statistics, scans every security of the
-    /// group, then sorts the dashboard, saves its securities as the group "Vantorelle" and writes the
-    /// summary. A stop asked after a security ends the loop there, and the closing steps still run. An
-    /// error ends the generation at once: the rows and counts gathered so far stay, nothing else is done.
+    /// The generation's scan (`Generer`): nothing when a stop is asked already; otherwise the status, then
+    /// for every security of the group its results to `suivi.ValeurTerminée`, in group order, then the
+    /// share done. A stop asked after a security ends the loop there. An error ends the scan at once: the
+    /// security's rows gathered until then are passed on, then the error is thrown.
     void Générer(const ParamètresScan& paramètres, SuiviScan& suivi);
-
-    /// The scan of one security: adds its rows and statistics to the dashboard, telling `suivi` of each row.
-    void ScannerValeur(const ValeurGroupe& valeur, const ParamètresScan& paramètres, SuiviScan& suivi);
-
-    /// The look-back before the first date, in calendar days, for the period option `Période`.
-    static std::int64_t Recul(double période, PériodeBougie bougie);
-    /// The key of the first candle to scan for the start date.
-    static std::string CléDeDébut(Jour début, PériodeBougie bougie);
 
 private:
     /// What the scan of every security reads from the settings, read once per generation: the analysis
@@ -75,31 +72,38 @@ private:
         BourseCollection bc;
         BourseCollection jours;  // a weekly or monthly scan's options and load memory
     };
-    /// The scan of one security into `lignes`, apart from the dashboard; an error ends it and is kept there.
-    /// Without formulas it touches nothing shared, so securities can be scanned side by side.
+    /// How a security's scan stands among the others when they run side by side: its rank, the series
+    /// lengths of the one quote object, and the turn in which formulas are evaluated.
+    struct Ordre {
+        RangEnOrdre rang;
+        TourDeRôle& tour;
+    };
+    /// The scan of one security into `lignes`; an error ends it and is kept there. Securities are scanned
+    /// side by side: apart from the formulas, evaluated in turn, it touches nothing shared.
     void analyser(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
-                  const Réglages& réglages, LignesValeur& lignes) const;
+                  const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre);
     void remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
-                 const Réglages& réglages, LignesValeur& lignes) const;
-    /// Adds a security's statistics and rows to the dashboard, then throws the error that ended its scan.
-    void publier(LignesValeur& lignes, SuiviScan& suivi);
-    bool formulesActives() const;
-    void fermer(SuiviScan& suivi);
-    /// The translation of a figure's name, given as the catalogue's copy of it.
-    const std::string& nomTraduit(std::string_view nom);
+                 const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre);
+    /// Loads the security's candles and recognises their figures; the first candle to scan, 0 for none.
+    std::int32_t charger(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
+                         const Réglages& réglages, const Ordre* ordre) const;
+    /// Evaluates the formulas over the security's series and gives the formula cell of candles `s` to n.
+    std::vector<std::string> formulesVraies(BourseCollection& bc, std::int32_t s);
+    void chargerFormules(const std::filesystem::path& fichier);
 
-    const INI& ini_;
-    TableauDeBord& tableau_;
+    const Emplacements& emplacements_;
+    INI ini_;
     Traduction traduire_;
     Bourses bourses_;
     LignesValeur lignes_;
     std::size_t fils_;
+    // The formulas, one collection for the whole scan: a formula that names a later one, or itself, reads
+    // the values it had for the security before.
+    Fonctions formules_;
     std::shared_ptr<Fonction::ListeConstantes> constantesFormules_;
     std::int32_t nombreFormules_ = 0;
     bool formulesImposées_ = false;
-    // The figure names of the current generation, looked up for every row by the catalogue's copy of the name.
-    std::unordered_map<const char*, std::string> nomsTraduits_;
-    std::string figureTraduite_;
+    bool formulesChargées_ = false;
 };
 
 }  // namespace vantorelle

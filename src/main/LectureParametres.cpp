@@ -1,9 +1,9 @@
 #include "main/LectureParametres.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "shell/INI.h"
+#include "store/Casse.h"
 #include "store/Erreur.h"
 #include "store/TexteNombre.h"
 
@@ -11,10 +11,10 @@ namespace vantorelle {
 
 namespace {
 
-ErreurConversion erreur(const std::string& section, const std::string& clé, const std::string& valeur,
+ErreurConversion erreur(std::string_view section, std::string_view clé, const std::string& valeur,
                         const char* attendu) {
-    return ErreurConversion("Paramètre " + clé + " (section " + section + ") : \"" + valeur + "\" n'est pas " +
-                            attendu + ".");
+    return ErreurConversion("Paramètre " + std::string(clé) + " (section " + std::string(section) + ") : \"" + valeur +
+                            "\" n'est pas " + attendu + ".");
 }
 
 bool estNombre(const std::string& texte, double& nombre) {
@@ -23,27 +23,19 @@ bool estNombre(const std::string& texte, double& nombre) {
     return lu.has_value();
 }
 
-std::string minuscules(std::string texte) {
-    std::transform(texte.begin(), texte.end(), texte.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : static_cast<char>(c); });
-    return texte;
-}
-
 }  // namespace
 
-double paramètreNombre(const INI& ini, const std::string& section, const std::string& clé) {
+double paramètreNombre(const INI& ini, std::string_view section, std::string_view clé) {
     std::string valeur = ini.Value(section, clé, "");
     double nombre = 0;
     if (valeur.empty() || !estNombre(valeur, nombre)) throw erreur(section, clé, valeur, "un nombre");
     return nombre;
 }
 
-bool paramètreBooléen(const INI& ini, const std::string& section, const std::string& clé, const std::string& siVide) {
+bool paramètreBooléen(const INI& ini, std::string_view section, std::string_view clé, const std::string& siVide) {
     std::string valeur = ini.Value(section, clé, "");
     if (valeur.empty()) valeur = siVide;
-    std::string mot = minuscules(valeur);
-    if (mot == "vrai" || mot == "true") return true;
-    if (mot == "faux" || mot == "false") return false;
+    if (const std::optional<bool> mot = lireMotBooléen(valeur)) return *mot;
     double nombre = 0;
     if (valeur.empty() || !estNombre(valeur, nombre)) throw erreur(section, clé, valeur, "une valeur booléenne");
     return nombre != 0;

@@ -2,12 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ChargementBougies.h"
 #include "analysis/Jour.h"
 
 namespace vantorelle {
-
-/// The candles a scan works on.
-enum class PériodeBougie { Jour, Semaine, Mois };
 
 /// One security of the selected group: its code and its name.
 struct ValeurGroupe {

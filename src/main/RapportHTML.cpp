@@ -23,8 +23,6 @@ const char* const RapportHTML::imagesLégende[11] = {"hi.gif", "bi.gif", "hs.gif
 
 namespace {
 
-const std::string bc(SectionBourse);
-
 /// The sign pairs of the cells and the images that replace them, in the order they are replaced.
 const std::pair<const char*, const char*> remplacementsLégende[] = {
     {"/<", "<img src=hi.gif>"}, {"\\<", "<img src=bi.gif>"}, {"/>", "<img src=hs.gif>"},
@@ -102,20 +100,23 @@ void cellulesStatistiques(HTML& page, const TableauDeBord& tableau, int r) {
 
 }  // namespace
 
-RapportHTML::RapportHTML(const INI& ini, Traduction traduire, std::string site)
-    : ini_(ini), traduire_(std::move(traduire)), site_(std::move(site)) {}
+RapportHTML::RapportHTML(const Emplacements& emplacements, Traduction traduire, std::string site)
+    : emplacements_(emplacements),
+      ini_(emplacements, 1, std::string(TitreApplication)),
+      traduire_(std::move(traduire)),
+      site_(std::move(site)) {}
 
 std::string RapportHTML::texteOptions(const ParamètresScan& p) const {
     std::string texte = tr(p.confirmation ? "figures confirmées" : "toutes les figures");
     texte += ", " + tr(p.avecTendance ? "figures dans la tendance" : "figures indépendantes de la tendance");
-    texte += ", " + tr("période") + "=" + ini_.Value(bc, "Période", "");
-    texte += ", " + tr("période2") + "=" + ini_.Value(bc, "Période2", "");
-    double tolérance = paramètreNombre(ini_, bc, "Tolérance");
+    texte += ", " + tr("période") + "=" + ini_.Value(SectionBourse, Clés::Période, "");
+    texte += ", " + tr("période2") + "=" + ini_.Value(SectionBourse, Clés::Période2, "");
+    double tolérance = paramètreNombre(ini_, SectionBourse, Clés::Tolérance);
     if (tolérance == 0) throw Erreur("Division par zéro : le paramètre Tolérance vaut 0.");
     texte += ", " + tr("tolérance") + "=1/" + texteDouble(std::trunc(1 / tolérance));
-    texte += ", " + tr("coef grande bougie") + "=" + ini_.Value(bc, "TailleMarubozu", "");
+    texte += ", " + tr("coef grande bougie") + "=" + ini_.Value(SectionBourse, Clés::TailleMarubozu, "");
     // The weighting option has no start-up default: empty reads as the options dialog's default.
-    if (paramètreBooléen(ini_, bc, "Pondération", "1")) texte += ", " + tr("pondération");
+    if (paramètreBooléen(ini_, SectionBourse, Clés::Pondération, "1")) texte += ", " + tr("pondération");
     return texte;
 }
 
@@ -141,7 +142,7 @@ bool RapportHTML::Écrire(const std::filesystem::path& fichier, const TableauDeB
         page.Ajouter("<h3>" + tr("Groupe") + " " + g + "</h3>");
         std::string options = texteOptions(p);
         page.Ajouter("<table bgcolor=#FFFFFF border=1>");
-        std::string largeur = texteDouble(paramètreNombre(ini_, "Path", "AfficherDate") + 8);
+        std::string largeur = texteDouble(paramètreNombre(ini_, SectionChemins, Clés::AfficherDate) + 8);
         page.Ajouter("<tr><td colspan=" + largeur + " bgcolor=#FFAB57><strong>Options</strong> : " + options +
                      "</td></tr>");
         page.Ajouter("<tr><td colspan=" + largeur + " bgcolor=#FF8000><strong>" + tr("Statistiques") +
@@ -172,7 +173,7 @@ bool RapportHTML::Écrire(const std::filesystem::path& fichier, const TableauDeB
         page.Ajouter("</td></tr>");
 
         page.Ajouter("<tr>");
-        bool avecDate = paramètreBooléen(ini_, "Path", "AfficherDate");
+        bool avecDate = paramètreBooléen(ini_, SectionChemins, Clés::AfficherDate);
         for (int j = avecDate ? 1 : 2; j <= TableauDeBord::nombreColonnes - 2; ++j)
             page.Ajouter("<td bgcolor=#800000><font color=#FFFFFF><strong>" + tableau.Définition(j - 1).titre +
                          "</strong></font></td>");
@@ -218,7 +219,7 @@ bool RapportHTML::Écrire(const std::filesystem::path& fichier, const TableauDeB
 void RapportHTML::copierImages(const std::filesystem::path& dossierRapport) const {
     const std::filesystem::path destination = dossierRapport.empty() ? std::filesystem::path(".") : dossierRapport;
     for (const char* image : imagesLégende) {
-        const std::filesystem::path source = FichierProgramme(image);
+        const std::filesystem::path source = emplacements_.FichierProgramme(image);
         std::error_code erreur;
         if (std::filesystem::equivalent(source, destination / image, erreur)) continue;
         std::ifstream flux(source, std::ios::binary);

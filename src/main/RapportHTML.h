@@ -5,10 +5,9 @@
 #include "main/ParametresScan.h"
 #include "main/TableauDeBord.h"
 #include "main/Traduction.h"
+#include "shell/INI.h"
 
 namespace vantorelle {
-
-class INI;
 
 /// The report of a dashboard as an HTML page: the headings of the period, dates and group, the options, the
 /// statistics as percentages of the rows, one table row per dashboard row with its signs drawn as the
@@ -16,7 +15,7 @@ class INI;
 class RapportHTML {
 public:
     /// `site` is the main window's `Site` address.
-    RapportHTML(const INI& ini, Traduction traduire, std::string site);
+    RapportHTML(const Emplacements& emplacements, Traduction traduire, std::string site);
 
     /// Writes the report of `tableau`, filled by a scan with `paramètres`, to `fichier`. Returns false, with
     /// nothing written, when no group is selected. A setting that does not convert ends it with an
@@ -32,7 +31,8 @@ private:
     std::string texteOptions(const ParamètresScan& paramètres) const;
     void copierImages(const std::filesystem::path& dossierRapport) const;
 
-    const INI& ini_;
+    const Emplacements& emplacements_;
+    INI ini_;
     Traduction traduire_;
     std::string site_;
 };

@@ -1,23 +1,17 @@
 #pragma once
-#include <cstddef>
-#include <string>
+#include "main/LignesValeur.h"
+#include "shell/Progression.h"
 
 namespace vantorelle {
 
-/// What a generation tells its window, and where the window can stop it. Every call has a default that
-/// does nothing, so a caller implements only what it shows.
-class SuiviScan {
+/// What a scan tells its owner, on the scan's thread. The scan never touches a dashboard: it passes each
+/// security's finished rows and statistics here, in group order, then looks for a stop; the owner appends
+/// them to its dashboard on the one thread that touches it (`RemplissageTableau`).
+class SuiviScan : public Progression {
 public:
-    virtual ~SuiviScan() = default;
-
-    /// The status line: the generation is running, then the summary.
-    virtual void Statut(const std::string& texte) { (void)texte; }
-    /// A row was added to the dashboard at index `ligne` (from 0).
-    virtual void LigneAjoutée(std::size_t ligne) { (void)ligne; }
-    /// Asked after each security, where the window lets its events run: true ends the loop there.
-    virtual bool ArrêtDemandé() { return false; }
-    /// The share of the securities done, in percent (integer part), after each security that is counted.
-    virtual void Progression(int pourcent) { (void)pourcent; }
+    /// A security's rows and statistics, valid for the time of the call; `lignes.erreur` is the error that
+    /// ended its scan, which the scan throws right after.
+    virtual void ValeurTerminée(const LignesValeur& lignes) = 0;
 };
 
 }  // namespace vantorelle

@@ -4,8 +4,8 @@
 
 namespace vantorelle {
 
-TravauxEnAvance::TravauxEnAvance(std::size_t travaux, std::size_t ouvriers, Travail travail)
-    : travaux_(travaux), travail_(std::move(travail)), cases_(4 * ouvriers) {
+TravauxEnAvance::TravauxEnAvance(std::size_t travaux, std::size_t ouvriers, Travail travail, bool parGroupes)
+    : travaux_(travaux), travail_(std::move(travail)), cases_(4 * ouvriers), parGroupes_(parGroupes) {
     ouvriers_.reserve(ouvriers);
     for (std::size_t k = 0; k < ouvriers; ++k) ouvriers_.emplace_back([this, k] { travailler(k); });
 }
@@ -53,7 +53,8 @@ LignesValeur& TravauxEnAvance::suivant() {
     const std::size_t k = lus_++;
     // Each wait costs the reader a wake-up: once it has to wait, it waits for the next few results at once.
     if (!fait(k)) {
-        for (const std::size_t j : {std::min(k + cases_.size() / 2, travaux_) - 1, k}) {
+        const std::size_t groupe = parGroupes_ ? std::min(k + cases_.size() / 2, travaux_) - 1 : k;
+        for (const std::size_t j : {groupe, k}) {
             attendu_ = j;
             prêt_.wait(verrou, [this, j] { return fait(j); });
         }

@@ -19,7 +19,9 @@ public:
     /// Scans security k (from 0) on worker `ouvrier` (from 0) into `résultat`, which it must empty first.
     using Travail = std::function<void(std::size_t k, std::size_t ouvrier, LignesValeur& résultat)>;
 
-    TravauxEnAvance(std::size_t travaux, std::size_t ouvriers, Travail travail);
+    /// With `parGroupes`, a reader that has to wait waits for the next few results at once (fewer wake-ups);
+    /// without, it waits for the one it reads only, as jobs that wait for the reader need.
+    TravauxEnAvance(std::size_t travaux, std::size_t ouvriers, Travail travail, bool parGroupes = true);
     /// Lets the workers end their current scan, and waits for them.
     ~TravauxEnAvance();
     TravauxEnAvance(const TravauxEnAvance&) = delete;
@@ -49,6 +51,7 @@ private:
     std::size_t libérés_ = 0;        // jobs whose results the reader is done with
     std::size_t attendu_ = SIZE_MAX;  // the job whose end the reader waits for
     bool arrêt_ = false;
+    bool parGroupes_;
     std::vector<std::thread> ouvriers_;
 };
 

@@ -244,6 +244,6 @@ void CalculFormule::calculerFormules(const Fonctions& membres, std::int32_t nomb
     for (std::int32_t j = 1; j <= nombre; ++j) compilé(membres.Item(j), membres);
 }
 
-void Fonction::Calculer() { CalculFormule::compilé(*this, Fonctions::globale()); }
+void Fonction::Calculer(const Fonctions& collection) { CalculFormule::compilé(*this, collection); }
 
 }  // namespace vantorelle

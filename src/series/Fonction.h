@@ -9,6 +9,8 @@
 
 namespace vantorelle {
 
+class Fonctions;
+
 /// A named numeric series: values at positions 1 to `Longueur`, each empty, a number or a text. Quote series,
 /// indicator results and user formulas are all series. Copying is explicit (`Dup`): the value store and the
 /// constant list are shared objects.
@@ -59,8 +61,9 @@ public:
     /// Appends a value: `Longueur` grows by 1.
     void Ajouter(Valeur valeur) { data_->Add(std::move(valeur)); }
 
-    /// Evaluates `Formule` at every position, storing the results as the values.
-    void Calculer();
+    /// Evaluates `Formule` at every position over the members of `collection`, storing the results as the
+    /// values.
+    void Calculer(const Fonctions& collection);
 
     /// For i = 1 to `Longueur`: `Nom`, "(", i, ") : ", the value's text and a line break, joined.
     std::string ToString() const;
@@ -69,10 +72,10 @@ public:
     /// its `Tolérance` starts at 1/16.
     Fonction Dup() const;
 
-    /// Adds this series to the global formula collection under the key `Nom`.
-    void AjouterACollection();
-    /// Removes the entry with key `Nom` from the global formula collection; a missing key is ignored.
-    void SupprimerDeCollection();
+    /// Adds this series to the formula collection under the key `Nom`.
+    void AjouterACollection(Fonctions& collection);
+    /// Removes the entry with key `Nom` from the formula collection; a missing key is ignored.
+    void SupprimerDeCollection(Fonctions& collection);
 
     /// Relative strength index over n (Wilder smoothing started from zero); unnamed, empty when the series
     /// holds no more than n values.

@@ -15,11 +15,6 @@ std::string messageDeChargement(const std::filesystem::path& chemin, std::int32_
 
 }  // namespace
 
-Fonctions& Fonctions::globale() {
-    static Fonctions collection;
-    return collection;
-}
-
 const std::vector<std::string>& Fonctions::nomsPubliés() {
     static const std::vector<std::string> noms = {"Date",   "Nom",         "Maximum",    "Minimum",
                                                   "Clôture", "Volume",     "Chandeliers", "Pondération"};
@@ -95,8 +90,8 @@ void Fonctions::Charger(const std::filesystem::path& chemin) {
     *this = std::move(chargées);
 }
 
-void Fonction::AjouterACollection() { Fonctions::globale().Add(*this, Nom()); }
+void Fonction::AjouterACollection(Fonctions& collection) { collection.Add(*this, Nom()); }
 
-void Fonction::SupprimerDeCollection() { Fonctions::globale().Remove(Nom()); }
+void Fonction::SupprimerDeCollection(Fonctions& collection) { collection.Remove(Nom()); }
 
 }  // namespace vantorelle

@@ -11,12 +11,9 @@
 namespace vantorelle {
 
 /// Series by name, in insertion order, numbered from 1: the user formulas and, while a security is being
-/// scanned, the security's own series. Keys are compared with regard to case.
+/// scanned, the security's own series. Keys are compared with regard to case. A scan owns its collection.
 class Fonctions {
 public:
-    /// The program's one collection, created on first use.
-    static Fonctions& globale();
-
     /// Adds a series that the collection owns from now on; a key already present throws Erreur.
     Fonction& Add(std::unique_ptr<Fonction> fonction, std::string clé);
     /// Adds a series that stays its owner's, who keeps it alive while it is in the collection; a key

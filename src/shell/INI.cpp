@@ -19,8 +19,8 @@ constexpr std::int32_t modeRegistre = 1;
 constexpr std::int32_t modeProfil = 3;
 
 /// The settings file of an application: ours, or one beside it named after the application.
-std::string fichierApplication(std::string_view application) {
-    const std::filesystem::path nôtre = FichierParamètres();
+std::string fichierApplication(const Emplacements& emplacements, std::string_view application) {
+    const std::filesystem::path& nôtre = emplacements.FichierParamètres();
     if (application == TitreApplication) return nôtre.string();
     return (nôtre.parent_path() / (std::string(application) + ".ini")).string();
 }
@@ -50,31 +50,34 @@ void remplacer(const std::string& chemin, const std::optional<std::string>& anci
 
 std::string INI::Value(std::string_view section, std::string_view clé, std::string_view défaut) const {
     std::string valeur;
-    if (mode_ == modeRegistre && !path_.empty()) {
-        if (const auto paramètres = Paramètres::charger(fichierApplication(path_)))
+    if (emplacements_ && !path_.empty() && mode_ == modeRegistre) {
+        if (const auto paramètres = Paramètres::charger(fichierApplication(*emplacements_, path_)))
             valeur = paramètres->valeur(section, clé).value_or("");
-    } else if (mode_ == modeProfil && !path_.empty()) {
-        const std::string chemin = sansDossier(path_) ? FichierProgramme(path_).string() : path_;
+    } else if (emplacements_ && !path_.empty() && mode_ == modeProfil) {
+        const std::string chemin = sansDossier(path_) ? emplacements_->FichierProgramme(path_).string() : path_;
         if (const auto profil = ProfilPrivé::charger(chemin)) valeur = profil->lire(section, clé);
     }
     return valeur.empty() ? std::string(défaut) : valeur;
 }
 
 void INI::Value(std::string_view section, std::string_view clé, std::string_view, std::string_view valeur) {
+    if (!emplacements_ || path_.empty()) return;
     try {
-        if (mode_ == modeRegistre && !path_.empty()) {
-            const std::string chemin = fichierApplication(path_);
+        if (mode_ == modeRegistre) {
+            const std::string chemin = fichierApplication(*emplacements_, path_);
             const auto ancien = ancienContenu(chemin);
             Paramètres paramètres(ancien.value_or(""));
             if (paramètres.valeur(section, clé) == valeur) return;
             paramètres.modifier(section, clé, valeur);
             remplacer(chemin, ancien, paramètres.texte(), !paramètres.propre());
-        } else if (mode_ == modeProfil && !path_.empty()) {
+        } else if (mode_ == modeProfil) {
             // An installed file is changed into a copy in the user's program directory.
             const bool local = sansDossier(path_);
-            const auto ancien = ancienContenu(local ? FichierProgramme(path_).string() : path_);
+            const auto ancien = ancienContenu(local ? emplacements_->FichierProgramme(path_).string() : path_);
             const std::string nouveau = ProfilPrivé(ancien.value_or("")).avecValeur(section, clé, valeur);
-            if (nouveau != ancien) remplacer(local ? (RépertoireProgramme() / path_).string() : path_, ancien, nouveau, false);
+            if (nouveau != ancien)
+                remplacer(local ? (emplacements_->RépertoireProgramme() / path_).string() : path_, ancien, nouveau,
+                          false);
         }
     } catch (const std::exception&) {
         // A settings write that cannot be done is lost; the file it would have replaced stays whole.

@@ -1,12 +1,11 @@
 #include "shell/TableOptions.h"
 
-#include "shell/Emplacements.h"
 #include "shell/OuvrirDocument.h"
 
 namespace vantorelle {
 
-std::vector<Option> TableOptions() {
-    const std::string racine = RépertoireProgramme().string() + "/";
+std::vector<Option> TableOptions(const Emplacements& emplacements) {
+    const std::string racine = emplacements.RépertoireProgramme().string() + "/";
     const std::string éditeur = Ouvreur;
     return {
         {SectionBourse, Clés::Tolérance, "0,0625", "16"},

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/Emplacements.h"
+
 namespace vantorelle {
 
 /// Sections of the program's settings.
@@ -36,6 +38,6 @@ struct Option {
 
 /// Every option of the program, in the order of the options table. The data root's defaults are the user's
 /// program directory followed by "/"; the editor's is the desktop's opener.
-std::vector<Option> TableOptions();
+std::vector<Option> TableOptions(const Emplacements& emplacements);
 
 }  // namespace vantorelle

@@ -13,9 +13,9 @@ namespace {
 /// The two language files as they are now; read once for a whole window.
 class Langues {
 public:
-    Langues() {
-        principal_ = ProfilPrivé::charger(FichierProgramme(std::string(TitreApplication) + ".lng").string());
-        partagé_ = ProfilPrivé::charger(FichierProgramme("Shared.lng").string());
+    explicit Langues(const Emplacements& emplacements) {
+        principal_ = ProfilPrivé::charger(emplacements.FichierProgramme(std::string(TitreApplication) + ".lng").string());
+        partagé_ = ProfilPrivé::charger(emplacements.FichierProgramme("Shared.lng").string());
     }
 
     std::string lire(std::string_view section, std::string_view clé) const {
@@ -82,15 +82,17 @@ void traduireContrôle(const Langues& langues, const std::string& section, Contr
 
 }  // namespace
 
-std::string LireTraduction(std::string_view section, std::string_view clé) { return Langues().lire(section, clé); }
+std::string LireTraduction(const Emplacements& emplacements, std::string_view section, std::string_view clé) {
+    return Langues(emplacements).lire(section, clé);
+}
 
-std::string Traduire(std::string_view section, std::string_view message) {
-    std::string traduction = LireTraduction(section, message);
+std::string Traduire(const Emplacements& emplacements, std::string_view section, std::string_view message) {
+    std::string traduction = LireTraduction(emplacements, section, message);
     return traduction.empty() ? std::string(message) : traduction;
 }
 
-void TraduireFormulaire(FenêtreTraduisible& fenêtre) {
-    const Langues langues;
+void TraduireFormulaire(const Emplacements& emplacements, FenêtreTraduisible& fenêtre) {
+    const Langues langues(emplacements);
     std::string section;
     sansErreur([&] { section = fenêtre.nom(); });
     if (const std::string titre = langues.lire(section, "Caption"); !titre.empty())

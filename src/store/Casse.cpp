@@ -1,5 +1,6 @@
 #include "store/Casse.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vantorelle {
@@ -27,8 +28,8 @@ std::string plierCasse(std::string_view texte) {
     std::string plié(texte);
     for (std::size_t i = 0; i < plié.size(); ++i) {
         const auto c = static_cast<unsigned char>(plié[i]);
-        if (c >= 'A' && c <= 'Z') {
-            plié[i] = static_cast<char>(c + 32);
+        if (c < 0x80) {
+            plié[i] = minusculeAscii(plié[i]);
         } else if (i + 1 < plié.size() && (c == 0xC3 || c == 0xC5)) {
             // Lead bytes of U+00C0-U+00FF and U+0140-U+017F; their small letters keep the same length.
             const auto suite = static_cast<unsigned char>(plié[i + 1]);
@@ -54,6 +55,16 @@ std::string plierCasse1252(std::string_view octets) {
 
 bool égauxSansCasse(std::string_view a, std::string_view b) {
     return a.size() == b.size() && plierCasse(a) == plierCasse(b);
+}
+
+std::optional<bool> lireMotBooléen(std::string_view texte) {
+    const auto égal = [&](std::string_view mot) {
+        return std::equal(texte.begin(), texte.end(), mot.begin(), mot.end(),
+                          [](char a, char b) { return minusculeAscii(a) == minusculeAscii(b); });
+    };
+    if (égal("vrai") || égal("true")) return true;
+    if (égal("faux") || égal("false")) return false;
+    return std::nullopt;
 }
 
 }  // namespace vantorelle

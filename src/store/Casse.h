@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,12 @@ std::string plierCasse1252(std::string_view octets);
 
 /// True when the two UTF-8 texts are equal once folded.
 bool égauxSansCasse(std::string_view a, std::string_view b);
+
+/// The byte made small when it is an ASCII capital letter; any other byte as it is.
+constexpr char minusculeAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+/// The truth value a setting or an option writes as a word: "Vrai" or "True", "Faux" or "False", in any
+/// ASCII case; nothing for any other text.
+std::optional<bool> lireMotBooléen(std::string_view texte);
 
 }  // namespace vantorelle

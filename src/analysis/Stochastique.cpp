@@ -1,59 +1,13 @@
 #include <algorithm>
-#include <cmath>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "analysis/BourseCollection.h"
 #include "analysis/Communes.h"
+#include "analysis/PrixJusquANombre.h"
 #include "store/Arrondi.h"
 
 namespace vantorelle {
-
-namespace {
-
-/// The prices of one series for candles 1 to `Nombre` as a plain array (index 0 unused): the collection's
-/// copy, or, when the copy stops before `Nombre` (a price series holds fewer candles or an unreadable value),
-/// the copy completed through the series itself, which then fails the way any reader of those candles fails.
-const float* prixJusquÀNombre(const BourseCollection& bourse, const Fonction& série, const float* copie,
-                              std::int32_t n, std::vector<float>& complément) {
-    if (n >= bourse.Nombre) return copie;
-    complément.assign(copie, copie + n + 1);
-    for (std::int32_t i = n + 1; i <= bourse.Nombre; ++i) complément.push_back(série.Item(i).enSimple());
-    return complément.data();
-}
-
-// A step on two singles, or a single and a small integer, is done in single: the exact result rounded once to
-// a float. Taken in double, the result is exact enough for that one rounding to give the same float.
-float simple(double v) { return versSimple(v); }
-
-/// Round2((hh / ll − 1) × 100), each step in single.
-float pourcentageAuDessus(float hh, float ll) {
-    const float quotient = simple(static_cast<double>(hh) / ll);
-    return Round2(simple(static_cast<double>(simple(quotient - 1.0)) * 100));
-}
-
-}  // namespace
-
-Fonction BourseCollection::Volatilité() const {
-    Fonction v;
-    if (Nombre < 2) return v;
-    const Bougies b = bougies();
-    std::vector<float> complémentH, complémentL;
-    const float* H = prixJusquÀNombre(*this, Maximum, b.H, b.n, complémentH);
-    const float* L = prixJusquÀNombre(*this, Minimum, b.L, b.n, complémentL);
-    v.Allouer(Nombre);
-    v.Ajouter(std::int16_t{0});
-    for (std::int32_t i = 2; i <= Nombre; ++i) {
-        const float hh = Maxi(H[i], H[i - 1]);
-        const float ll = Mini(L[i], L[i - 1]);
-        if (ll != 0)
-            v.Ajouter(pourcentageAuDessus(hh, ll));
-        else
-            v.Ajouter(std::int16_t{0});
-    }
-    return v;
-}
 
 Fonction BourseCollection::Stoch(std::int16_t n, std::int16_t m) const {
     if (Nombre <= n) return Fonction();

@@ -1,4 +1,4 @@
-#include "main/GabaritsFigures.h"
+#include "demo/GabaritsFigures.h"
 
 namespace vantorelle {
 

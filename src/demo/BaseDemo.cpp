@@ -1,11 +1,11 @@
-#include "main/BaseDemo.h"
+#include "demo/BaseDemo.h"
 
 #include <algorithm>
 #include <cmath>
 #include <deque>
 
-#include "main/Alea.h"
-#include "main/GabaritsFigures.h"
+#include "demo/Alea.h"
+#include "demo/GabaritsFigures.h"
 #include "store/EcritureAtomique.h"
 #include "store/Encodage.h"
 
