@@ -8,7 +8,7 @@
 
 #include "analysis/BourseCollection.h"
 #include "analysis/Catalogue.h"
-#include "main/BaseDemo.h"
+#include "demo/BaseDemo.h"
 #include "support/EnvironnementEssai.h"
 
 namespace vantorelle {

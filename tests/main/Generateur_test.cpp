@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "analysis/Catalogue.h"
-#include "main/BaseDemo.h"
+#include "demo/BaseDemo.h"
 #include "main/Generateur.h"
 #include "series/Fonctions.h"
 #include "support/EnvironnementEssai.h"

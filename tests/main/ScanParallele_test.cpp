@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "main/BaseDemo.h"
+#include "demo/BaseDemo.h"
 #include "main/Generateur.h"
 #include "support/EnvironnementEssai.h"
 #include "shell/INI.h"
