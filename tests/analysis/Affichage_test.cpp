@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/BourseCollection.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {
@@ -13,9 +14,12 @@ struct Prix {
     float h, l, c;
 };
 
-// The open takes no part in these series; it is set to the close.
-void ajouterBougies(BourseCollection& bourse, const std::vector<Prix>& prix) {
+/// Candles of these prices, the open set to the close, and the trend period.
+BourseCollection bougies(const std::vector<Prix>& prix, std::int16_t période = 14) {
+    BourseCollection bourse;
     for (const Prix& p : prix) bourse.Ajouter("20240102", p.c, p.h, p.l, p.c, Monnaie{});
+    bourse.Options.Item(OptionsAnalyse::Période, std::to_string(période));
+    return bourse;
 }
 
 Fonction série(const std::vector<Valeur>& valeurs) {
@@ -32,183 +36,110 @@ std::vector<Valeur> valeurs(const Fonction& f) {
 
 const Valeur zéro{std::int16_t{0}};
 
-/// n candles for a series given apart, their prices of no account, and the trend period.
-BourseCollection bougiesSansPrix(std::size_t n, std::int16_t période) {
-    BourseCollection bourse;
-    for (std::size_t i = 0; i < n; ++i) bourse.Ajouter("20240102", 1, 1, 1, 1, Monnaie{});
-    bourse.Options.Item(OptionsAnalyse::Période, std::to_string(période));
-    return bourse;
-}
-
-// ---- Volatilité: the two-candle range in percent of the two-candle low ----
-
-struct CasVolatilité {
-    const char* nom;
-    std::vector<Prix> bougies;
-    std::vector<Valeur> attendu;
-};
-
-class VolatilitéTest : public testing::TestWithParam<CasVolatilité> {};
-
-TEST_P(VolatilitéTest, Valeurs) {
-    BourseCollection bourse;
-    ajouterBougies(bourse, GetParam().bougies);
-    const Fonction v = bourse.Volatilité();
-    EXPECT_EQ(valeurs(v), GetParam().attendu);
-    EXPECT_EQ(v.Nom(), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, VolatilitéTest,
-    testing::Values(
-        CasVolatilité{"UneSeuleBougie", {{11, 10, 10}}, {}},
-        CasVolatilité{"DeuxBougiesIdentiques", {{11, 10, 10}, {11, 10, 10}}, {zéro, 10.0f}},
+TEST(VolatilitéTest, TwoCandleRangeInPercentOfTheTwoCandleLow) {
+    const struct {
+        std::vector<Prix> bougies;
+        std::vector<Valeur> attendu;
+    } cas[] = {
+        {{{11, 10, 10}}, {}},
+        {{{11, 10, 10}, {11, 10, 10}}, {zéro, 10.0f}},
         // 12 / 9 − 1 = 0.33333337 in single, × 100 = 33.333336.
-        CasVolatilité{"HautEtBasDeBougiesDifferentes", {{12, 10, 11}, {11, 9, 10}}, {zéro, 33.33f}},
+        {{{12, 10, 11}, {11, 9, 10}}, {zéro, 33.33f}},
         // In double the same quotient would give 3.13.
-        CasVolatilité{"CalculEnSimple", {{11.22f, 10.88f, 11}, {11.0f, 10.95f, 11}}, {zéro, 3.12f}},
+        {{{11.22f, 10.88f, 11}, {11.0f, 10.95f, 11}}, {zéro, 3.12f}},
         // The product by 100 rounded to single too: 19.87 otherwise.
-        CasVolatilité{"ProduitEnSimple", {{12.43f, 10.37f, 11}, {12.0f, 10.5f, 11}}, {zéro, 19.86f}},
-        CasVolatilité{"BasNul", {{5, 0, 4}, {6, 1, 5}, {6, 2, 5}}, {zéro, zéro, 500.0f}}),
-    [](const auto& info) { return info.param.nom; });
-
-TEST(Volatilité, LitSeulementLesPlusHautsEtLesPlusBas) {
-    BourseCollection bourse;
-    ajouterBougies(bourse, {{11, 10, 10}, {11, 10, 10}, {12, 10, 11}});
+        {{{12.43f, 10.37f, 11}, {12.0f, 10.5f, 11}}, {zéro, 19.86f}},
+        {{{5, 0, 4}, {6, 1, 5}, {6, 2, 5}}, {zéro, zéro, 500.0f}},
+    };
+    for (const auto& c : cas) {
+        const Fonction v = bougies(c.bougies).Volatilité();
+        EXPECT_EQ(valeurs(v), c.attendu) << c.bougies.size();
+        EXPECT_EQ(v.Nom(), "");
+    }
+    // Only the highs and the lows are read.
+    BourseCollection bourse = bougies({{11, 10, 10}, {11, 10, 10}, {12, 10, 11}});
     bourse.Clôture.Item(2, "dix");
     EXPECT_EQ(valeurs(bourse.Volatilité()), (std::vector<Valeur>{zéro, 10.0f, 20.0f}));
     bourse.Maximum.Item(2, "onze");
-    EXPECT_THROW(bourse.Volatilité(), ErreurConversion);
+    EXPECT_THROW_MSG(bourse.Volatilité(), ErreurConversion, "Incompatibilité de type : \"onze\" n'est pas un nombre");
 }
 
-// ---- Stoch: %K over n candles, smoothed by a moving average over m ----
-
-struct CasStoch {
-    const char* nom;
-    std::vector<Prix> bougies;
-    std::int16_t n, m;
-    std::vector<Valeur> attendu;
-};
-
-class StochTest : public testing::TestWithParam<CasStoch> {};
-
-TEST_P(StochTest, Valeurs) {
-    const CasStoch& cas = GetParam();
-    BourseCollection bourse;
-    ajouterBougies(bourse, cas.bougies);
-    EXPECT_EQ(valeurs(bourse.Stoch(cas.n, cas.m)), cas.attendu);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, StochTest,
-    testing::Values(
+TEST(StochTest, PercentKOverNCandlesSmoothedOverM) {
+    const struct {
+        std::vector<Prix> bougies;
+        std::int16_t n, m;
+        std::vector<Valeur> attendu;
+    } cas[] = {
         // %K 50, 75, 50, 87.5, 0, each averaged with the one before over 2.
-        CasStoch{"FenetreDeTrois",
-                 {{10, 8, 9}, {12, 9, 11}, {11, 10, 10}, {13, 11, 12.5f}, {12, 10, 10}},
-                 3, 2, {25.0f, 62.5f, 62.5f, 68.75f, 43.75f}},
+        {{{10, 8, 9}, {12, 9, 11}, {11, 10, 10}, {13, 11, 12.5f}, {12, 10, 10}}, 3, 2,
+         {25.0f, 62.5f, 62.5f, 68.75f, 43.75f}},
         // %K 33.33, 36.67, 66.67.
-        CasStoch{"PourcentagesArrondis", {{12, 9, 10}, {12, 9, 10.1f}, {11.5f, 9.5f, 11}}, 2, 2,
-                 {16.67f, 35.0f, 51.67f}},
-        CasStoch{"SansEtendueRepeteLaValeurPrecedente",
-                 {{10, 10, 10}, {12, 10, 11}, {11, 11, 11}, {12, 11, 12}}, 1, 1, {0.0f, 50.0f, 50.0f, 100.0f}},
+        {{{12, 9, 10}, {12, 9, 10.1f}, {11.5f, 9.5f, 11}}, 2, 2, {16.67f, 35.0f, 51.67f}},
+        // A window without range repeats the value before.
+        {{{10, 10, 10}, {12, 10, 11}, {11, 11, 11}, {12, 11, 12}}, 1, 1, {0.0f, 50.0f, 50.0f, 100.0f}},
         // The window low starts at one million: higher prices never lower it.
-        CasStoch{"PrixAuDessusDUnMillion", {{3e6f, 2e6f, 2.5e6f}, {3e6f, 2e6f, 2.5e6f}}, 1, 1, {75.0f, 75.0f}},
-        CasStoch{"AutantDeBougiesQueLaPeriode", {{10, 8, 9}, {12, 9, 11}, {11, 10, 10}}, 3, 2, {}},
-        CasStoch{"MoinsDeBougiesQueLaPeriode", {{10, 8, 9}, {12, 9, 11}}, 14, 9, {}}),
-    [](const auto& info) { return info.param.nom; });
-
-TEST(Stoch, PorteLesDeuxPériodesDansSonNom) {
-    BourseCollection bourse;
+        {{{3e6f, 2e6f, 2.5e6f}, {3e6f, 2e6f, 2.5e6f}}, 1, 1, {75.0f, 75.0f}},
+        {{{10, 8, 9}, {12, 9, 11}, {11, 10, 10}}, 3, 2, {}},
+        {{{10, 8, 9}, {12, 9, 11}}, 14, 9, {}},
+    };
+    for (const auto& c : cas) EXPECT_EQ(valeurs(bougies(c.bougies).Stoch(c.n, c.m)), c.attendu) << c.n;
     std::vector<Prix> prix;
     for (int i = 0; i < 20; ++i) prix.push_back({11.0f + i % 3, 10.0f, 10.5f});
-    ajouterBougies(bourse, prix);
+    const BourseCollection bourse = bougies(prix);
     EXPECT_EQ(bourse.Stoch(14, 9).Nom(), "Stoch14,9");
     EXPECT_EQ(bourse.Stoch(14, 9).Longueur(), 20);
     EXPECT_EQ(bourse.Stoch(20, 9).Nom(), "");
 }
 
-// ---- Variation: the close with its trend and its change in percent ----
-
-struct CasVariation {
-    const char* nom;
-    std::vector<Valeur> x;
-    std::int16_t période;
-    std::vector<Valeur> attendu;
-};
-
-class VariationTest : public testing::TestWithParam<CasVariation> {};
-
-TEST_P(VariationTest, Cellules) {
-    const CasVariation& cas = GetParam();
-    const BourseCollection bourse = bougiesSansPrix(cas.x.size(), cas.période);
-    EXPECT_EQ(valeurs(bourse.Variation(série(cas.x))), cas.attendu);
+/// n candles for a series given apart, their prices of no account.
+BourseCollection bougiesSansPrix(std::size_t n, std::int16_t période) {
+    return bougies(std::vector<Prix>(n, Prix{1, 1, 1}), période);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cas, VariationTest,
-    testing::Values(
-        CasVariation{"Hausse", {10.0f, 10.0f, 10.0f, 10.5f}, 2,
-                     {10.0f, "10,00 (=+0%)", "10,00 (=+0%)", "10,50 (/+5%)"}},
-        CasVariation{"Baisse", {10.0f, 10.0f, 10.0f, 9.5f}, 2,
-                     {10.0f, "10,00 (=+0%)", "10,00 (=+0%)", "09,50 (\\-5%)"}},
+TEST(VariationTest, TheValueWithItsTrendAndItsChange) {
+    const struct {
+        std::vector<Valeur> x;
+        std::int16_t période;
+        std::vector<Valeur> attendu;
+    } cas[] = {
+        {{10.0f, 10.0f, 10.0f, 10.5f}, 2, {10.0f, "10,00 (=+0%)", "10,00 (=+0%)", "10,50 (/+5%)"}},
+        {{10.0f, 10.0f, 10.0f, 9.5f}, 2, {10.0f, "10,00 (=+0%)", "10,00 (=+0%)", "09,50 (\\-5%)"}},
         // In double the rise would be 11.87 %.
-        CasVariation{"PourcentagesEnSimple", {11.2f, 12.53f, 11.2f}, 14,
-                     {11.2f, "12,53 (=+11,88%)", "11,20 (=-10,61%)"}},
-        CasVariation{"ValeurNulle", {10.0f, 0.0f, 5.0f, 5.5f}, 14, {10.0f, "00,00", "05,00", "05,50 (=+10%)"}},
-        CasVariation{"EnDouble", {2.0, 2.5}, 14, {2.0, "02,50 (=+25%)"}},
-        CasVariation{"UneSeuleValeur", {10.0f}, 14, {}}),
-    [](const auto& info) { return info.param.nom; });
-
-TEST(Variation, ParcourtLesBougiesMêmeAuDelàDeLaSérie) {
-    BourseCollection bourse;
-    for (int i = 0; i < 3; ++i) bourse.Ajouter("20240102", 1, 1, 1, 1, Monnaie{});
-    EXPECT_EQ(valeurs(bourse.Variation(série({10.0f, 11.0f}))),
+        {{11.2f, 12.53f, 11.2f}, 14, {11.2f, "12,53 (=+11,88%)", "11,20 (=-10,61%)"}},
+        {{10.0f, 0.0f, 5.0f, 5.5f}, 14, {10.0f, "00,00", "05,00", "05,50 (=+10%)"}},
+        {{2.0, 2.5}, 14, {2.0, "02,50 (=+25%)"}},
+        {{10.0f}, 14, {}},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(valeurs(bougiesSansPrix(c.x.size(), c.période).Variation(série(c.x))), c.attendu) << c.x.size();
+    // The cells run over the candles, even beyond the series.
+    EXPECT_EQ(valeurs(bougiesSansPrix(3, 14).Variation(série({10.0f, 11.0f}))),
               (std::vector<Valeur>{10.0f, "11,00 (=+10%)", "00,00"}));
 }
 
-// ---- VariationMoyenne: the value with its trend and its place against its moving average ----
-
-struct CasVariationMoyenne {
-    const char* nom;
-    std::vector<Valeur> x;
-    std::int16_t période;
-    const char* format;
-    std::vector<Valeur> attendu;
-};
-
-class VariationMoyenneTest : public testing::TestWithParam<CasVariationMoyenne> {};
-
-TEST_P(VariationMoyenneTest, Cellules) {
-    const CasVariationMoyenne& cas = GetParam();
-    const BourseCollection bourse = bougiesSansPrix(cas.x.size(), cas.période);
-    EXPECT_EQ(valeurs(bourse.VariationMoyenne(série(cas.x), cas.format)), cas.attendu);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, VariationMoyenneTest,
-    testing::Values(
+TEST(VariationMoyenneTest, TheValueWithItsTrendAndItsPlaceAgainstItsAverage) {
+    const struct {
+        std::vector<Valeur> x;
+        std::int16_t période;
+        const char* format;
+        std::vector<Valeur> attendu;
+    } cas[] = {
         // Averages over 2 (the first halved): 5, 11, 11.5, 12, 14, 14.5, 13, 12.
-        CasVariationMoyenne{"TendancesEtPositions",
-                            {10.0f, 12.0f, 11.0f, 13.0f, 15.0f, 14.0f, 12.0f, 12.0f},
-                            2,
-                            "00.00",
-                            {"10,00 (=>5)", "12,00 (=>11)", "11,00 (=<11,5)", "13,00 (/>12)", "15,00 (/>14)",
-                             "14,00 (=<14,5)", "12,00 (\\<13)", "12,00 (=>12)"}},
+        {{10.0f, 12.0f, 11.0f, 13.0f, 15.0f, 14.0f, 12.0f, 12.0f}, 2, "00.00",
+         {"10,00 (=>5)", "12,00 (=>11)", "11,00 (=<11,5)", "13,00 (/>12)", "15,00 (/>14)", "14,00 (=<14,5)",
+          "12,00 (\\<13)", "12,00 (=>12)"}},
         // The average of 0.1 and 0.1 is the single 0.1, just above the double 0.1.
-        CasVariationMoyenne{"DoublesContreMoyenneSimple",
-                            {0.1, 0.1, 0.1, 0.1, 0.1, 0.1},
-                            2,
-                            "0.000",
-                            {"0,100 (=>0,05)", "0,100 (=<0,1)", "0,100 (=<0,1)", "0,100 (=<0,1)",
-                             "0,100 (=<0,1)", "0,100 (=<0,1)"}},
-        CasVariationMoyenne{"CinqValeurs", {1.0f, 2.0f, 3.0f, 4.0f, 5.0f}, 2, "00.00", {}},
-        CasVariationMoyenne{"MoyenneVide", {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}, 14, "00.00", {}}),
-    [](const auto& info) { return info.param.nom; });
-
-TEST(VariationMoyenne, SérieCourteQueLesBougies) {
-    const BourseCollection bourse = bougiesSansPrix(7, 2);
+        {{0.1, 0.1, 0.1, 0.1, 0.1, 0.1}, 2, "0.000",
+         {"0,100 (=>0,05)", "0,100 (=<0,1)", "0,100 (=<0,1)", "0,100 (=<0,1)", "0,100 (=<0,1)", "0,100 (=<0,1)"}},
+        {{1.0f, 2.0f, 3.0f, 4.0f, 5.0f}, 2, "00.00", {}},
+        {{1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}, 14, "00.00", {}},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(valeurs(bougiesSansPrix(c.x.size(), c.période).VariationMoyenne(série(c.x), c.format)), c.attendu)
+            << c.x.size();
     // The average holds exactly the series' six values: the seventh candle has none.
-    EXPECT_THROW(bourse.VariationMoyenne(série({1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}), "00.00"), ErreurIndice);
+    EXPECT_THROW_MSG(bougiesSansPrix(7, 2).VariationMoyenne(série({1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}), "00.00"),
+                     ErreurIndice, "L'indice n'appartient pas à la sélection.");
 }
 
 }  // namespace

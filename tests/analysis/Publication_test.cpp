@@ -7,12 +7,13 @@
 #include "analysis/BourseCollection.h"
 #include "analysis/EvaluationFormules.h"
 #include "series/Fonctions.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {
 namespace {
 
-/// A security of n candles whose close rises every other day, in a global collection holding `formules`.
+/// A security of n candles whose close rises every other day, and a collection holding `formules`.
 class PublicationTest : public ::testing::Test {
 protected:
     void charger(std::int32_t n) {
@@ -27,61 +28,48 @@ protected:
             auto f = std::make_unique<Fonction>();
             f->Nom(Fonctions::NomCst(ligne));
             f->Formule(Fonctions::ValeurCst(ligne));
-            Fonctions::globale().Add(std::move(f), Fonctions::NomCst(ligne));
+            collection.Add(std::move(f), Fonctions::NomCst(ligne));
         }
     }
     std::vector<std::string> clés() const {
         std::vector<std::string> noms;
-        for (std::int32_t i = 1; i <= Fonctions::globale().Count(); ++i) noms.push_back(Fonctions::globale().Item(i).Nom());
+        for (std::int32_t i = 1; i <= collection.Count(); ++i) noms.push_back(collection.Item(i).Nom());
         return noms;
     }
 
-    void SetUp() override { Fonctions::globale().vider(); }
-    void TearDown() override { Fonctions::globale().vider(); }
-
     BourseCollection bc;
+    Fonctions collection;
 };
 
 TEST_F(PublicationTest, PublishesTheNineSeriesAfterTheFormulasAndTakesThemOut) {
     formules({"Hausse=Clôture>Clôture[-1]"});
     charger(3);
-    bc.AjouterAuxFonctions();
+    bc.AjouterAuxFonctions(collection);
     EXPECT_EQ(clés(), (std::vector<std::string>{"Hausse", "Date", "Nom", "Maximum", "Minimum", "Clôture", "Volume",
                                                 "Chandeliers", "", "Pondération"}));
-    EXPECT_EQ(&Fonctions::globale().Item("Nom"), &bc.Ouverture);
-    EXPECT_EQ(Fonctions::globale().Item(9).Longueur(), 3);  // the volatility, a series of its own
-    bc.SupprimerDesFonctions();
+    EXPECT_EQ(&collection.Item("Nom"), &bc.Ouverture);
+    EXPECT_EQ(collection.Item(9).Longueur(), 3);  // the volatility, a series of its own
+    bc.SupprimerDesFonctions(collection);
     EXPECT_EQ(clés(), (std::vector<std::string>{"Hausse"}));
 }
 
-TEST_F(PublicationTest, TwoFormulasOverMoreThan100CandlesAreEvaluated) {
-    formules({"Hausse=Clôture>Clôture[-1]", "Baisse=Not Hausse"});
+TEST_F(PublicationTest, FormulasAreEvaluatedOverTheCandlesAndTheSeriesLeaveEvenOnAnError) {
+    formules({"Hausse=Clôture>Clôture[-1]", "Baisse=Not Hausse", "X=Date"});
+    évaluerLesFormules(bc, collection, 3);  // no candle: the formulas are left as they are
+    EXPECT_EQ(collection.Item("X").Longueur(), 0);
     charger(150);
-    évaluerLesFormules(bc, 2);
-    const Fonction& baisse = Fonctions::globale().Item("Baisse");
+    bc.Date.Allouer(2);  // shorter than the candle count: reading it fails
+    EXPECT_THROW_MSG(évaluerLesFormules(bc, collection, 3), ErreurIndice, "L'indice n'appartient pas à la sélection.");
+    EXPECT_EQ(clés(), (std::vector<std::string>{"Hausse", "Baisse", "X"}));
+    bc.Date.Allouer(150);  // values 3 to 150 were dropped
+    évaluerLesFormules(bc, collection, 3);
+    const Fonction& baisse = collection.Item("Baisse");
     ASSERT_EQ(baisse.Longueur(), 150);
     EXPECT_EQ(baisse.Item(1), Valeur("NO_EVAL"));
     EXPECT_EQ(baisse.Item(2), Valeur(true));  // 10 after 11
     EXPECT_EQ(baisse.Item(3), Valeur(false));
-    EXPECT_EQ(Fonctions::globale().Count(), 2);
-}
-
-TEST_F(PublicationTest, TheSeriesLeaveOnAnErrorToo) {
-    formules({"X=Date"});
-    charger(5);
-    bc.Date.Allouer(2);  // shorter than the candle count: reading it fails
-    EXPECT_THROW(évaluerLesFormules(bc, 1), ErreurIndice);
-    EXPECT_EQ(clés(), (std::vector<std::string>{"X"}));
-    bc.Date.Allouer(5);  // values 3 to 5 were dropped
-    évaluerLesFormules(bc, 1);
-    EXPECT_EQ(Fonctions::globale().Item("X").Item(2), Valeur(20240002.0));
-}
-
-TEST_F(PublicationTest, ASecurityWithoutCandlesLeavesTheFormulasAsTheyAre) {
-    formules({"X=1"});
-    évaluerLesFormules(bc, 1);
-    EXPECT_EQ(Fonctions::globale().Item("X").Longueur(), 0);
-    EXPECT_EQ(Fonctions::globale().Count(), 1);
+    EXPECT_EQ(collection.Item("X").Item(2), Valeur(20240002.0));
+    EXPECT_EQ(clés(), (std::vector<std::string>{"Hausse", "Baisse", "X"}));
 }
 
 }  // namespace

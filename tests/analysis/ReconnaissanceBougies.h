@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "analysis/BourseCollection.h"
@@ -38,14 +40,12 @@ inline constexpr int longueurPréambule = 15;
 inline constexpr Bougie dojiCalme{100, 100.5f, 99.5f, 100};
 
 /// The preamble then the candles of the case; the trend code of the case at every candle after the preamble.
-inline BourseCollection historique(const std::vector<Bougie>& bougies, Marche marche,
-                                   const std::string& tolérance = "0,0625", bool mémo = true,
-                                   int préambule = longueurPréambule) {
+inline BourseCollection historique(const Bougies& bougies, Marche marche, const std::string& tolérance = "0,0625",
+                                   bool mémo = true, int préambule = longueurPréambule) {
     BourseCollection bourse;
     bourse.AvecMémo(mémo);
-    const bool avecTendance = marche != Marche::SansTendance && marche != Marche::SansMaisHausse;
-    réglerOptions(bourse, avecTendance, tolérance);
-    std::vector<Bougie> toutes(static_cast<std::size_t>(préambule), dojiCalme);
+    réglerOptions(bourse, marche != Marche::SansTendance && marche != Marche::SansMaisHausse, tolérance);
+    Bougies toutes(static_cast<std::size_t>(préambule), dojiCalme);
     toutes.insert(toutes.end(), bougies.begin(), bougies.end());
     for (std::size_t k = 0; k < toutes.size(); ++k)
         bourse.Ajouter("2024" + std::to_string(1000 + k), toutes[k].o, toutes[k].h, toutes[k].l, toutes[k].c,
@@ -59,117 +59,177 @@ inline BourseCollection historique(const std::vector<Bougie>& bougies, Marche ma
     return bourse;
 }
 
-// ---- Hand-built sequences, to follow the preamble; each figure ends on the last candle ----
+inline constexpr Bougie grandBlanc{100, 105.2f, 99.8f, 105};  // body 5 of a 5.4 range
+inline constexpr Bougie grandNoir{105, 105.2f, 99.8f, 100};
 
-inline const Bougie grandBlanc{100, 105.2f, 99.8f, 105};  // body 5 of a 5.4 range
-inline const Bougie grandNoir{105, 105.2f, 99.8f, 100};
-inline const Bougies noireAprèsGrandBlanc{grandBlanc, {106, 107, 105.1f, 105.6f}};
-inline const Bougies blancheAprèsGrandNoir{{100, 101, 94.8f, 95}, {94, 94.9f, 93, 94.5f}};
-inline const Bougies grandNoirSeul{{100, 101, 94.8f, 95}};
-inline const Bougies grandBlancSeul{{100, 105.2f, 99, 105}};
-inline const Bougies grandeOmbreNoire{{100, 103, 93, 98.5f}};  // a big body, but less than half the range
-inline const Bougies dojiCourt{{100, 100.9f, 99.3f, 100}};
-inline const Bougies dojiLonguesJambes{{100, 101, 97, 100}};
-inline const Bougies dojiPorteurDEau{{100, 101.9f, 97.9f, 100}};
-inline const Bougies bougieSansÉtendue{{100, 100, 100, 100}};
-inline const Bougies marteauBlanc{{99.55f, 100.05f, 98.55f, 100}};      // body 0.3 of the range, no upper shadow
-inline const Bougies marteauAuTiersExact{{99, 100, 97, 100}};  // body 1 of a range of 3: the single third
-inline const Bougies marteauTakuri{{99.7f, 100.05f, 98.5f, 100}};       // body under a quarter of the range
-inline const Bougies marteauInverséNoir{{99.7f, 100.7f, 99.2f, 99.25f}};  // body 0.3 of the range, no lower shadow
-inline const Bougies takuriInversé{{99.55f, 100.75f, 99.2f, 99.25f}};
-inline const Bougies dojiPierreTombale{{99.25f, 100.75f, 99.2f, 99.25f}};
-inline const Bougies dojiSansTête{{100, 100, 98.5f, 100}};
-inline const Bougies passantNoir{{100, 100.05f, 94.8f, 95}};
-inline const Bougies passantBlanc{{95, 101.2f, 94.95f, 100}};
-inline const Bougies haramiBaissier{grandBlanc, {103, 104, 101, 102}};
-inline const Bougies haramiBaissierEnCroix{grandBlanc, {102.5f, 103.5f, 101.5f, 102.5f}};
-inline const Bougies haramiHaussier{grandNoir, {102, 104, 101, 103}};
-inline const Bougies haramiHaussierEnCroix{grandNoir, {102.5f, 103.5f, 101.5f, 102.5f}};
-inline const Bougies gapDescendant{{99, 99.3f, 98, 98.5f}};
-inline const Bougies gapAscendant{{101, 102, 100.7f, 101.5f}};
-inline const Bougies séparationBaissière{grandBlanc, {99.5f, 100, 94.3f, 94.5f}};
-inline const Bougies séparationHaussière{grandNoir, {105.5f, 110.8f, 105, 110.5f}};
-inline const Bougies couvertureEnNuageNoir{grandBlanc, {106, 106.5f, 101.5f, 102}};
-inline const Bougies pénétrante{grandNoir, {99, 103.5f, 98.5f, 103}};
-inline const Bougies avalementBaissier{{101, 102, 100.6f, 101.5f}, {102, 102.5f, 97.5f, 98}};
-inline const Bougies avalementHaussier{{101.5f, 102, 100.6f, 101}, {98, 102.5f, 97.5f, 102}};
-// The middle of the previous body taken in single precision: in double the comparison would fail.
-inline const Bougies couvertureAuMilieuExact{{99.9f, 105.5f, 99.7f, 105.3f}, {106, 106.5f, 102.4f, 102.600006f}};
-inline const Bougies pénétranteAuMilieuExact{{105.3f, 105.5f, 99.9f, 100.1f}, {99.5f, 103.2f, 99, 102.69999695f}};
-inline const Bougies étoileDojiBaissière{grandBlanc, {106, 107, 105.5f, 106}};
-inline const Bougies étoileDojiHaussière{grandNoir, {99, 99.8f, 98.5f, 99}};
-inline const Bougies sommetEnPinces{
-    {101, 103, 100.8f, 102.5f}, {102.5f, 102.8f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}};
-inline const Bougies sommetDépassé{
-    {101, 103, 100.8f, 102.5f}, {102.5f, 103.5f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}};
-inline const Bougies creuxEnPinces{
-    {102.5f, 102.7f, 100, 101}, {101, 102, 100.7f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}};
-inline const Bougies creuxPercé{{102.5f, 102.7f, 100, 101}, {101, 102, 99.9f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}};
-inline const Bougies étoileDuSoir{grandBlanc, {106, 107, 105.7f, 106.4f}, {106.2f, 106.5f, 100.8f, 101}};
-inline const Bougies étoileDojiDuSoir{grandBlanc, {106, 107, 105.7f, 106}, {105.8f, 106.5f, 100.6f, 100.8f}};
-inline const Bougies bébéAbandonnéDuSoir{grandBlanc, {106, 107, 105.7f, 106}, {105.5f, 105.6f, 100.6f, 100.8f}};
-inline const Bougies étoileDuMatin{grandNoir, {99, 99.3f, 98, 98.6f}, {98.8f, 104.2f, 98.5f, 104}};
-inline const Bougies étoileDojiDuMatin{grandNoir, {99, 99.3f, 98, 99}, {99.2f, 104.4f, 99.1f, 104.2f}};
-inline const Bougies bébéAbandonnéDuMatin{grandNoir, {99, 99.3f, 98, 99}, {99.5f, 104.7f, 99.4f, 104.5f}};
-inline const Bougies troisCorbeaux{{106, 106.5f, 102.98f, 103}, {104, 104.4f, 100.98f, 101}, {102, 102.3f, 98.99f, 99}};
-inline const Bougies troisSoldats{{100, 103.02f, 99.5f, 103}, {102, 105.01f, 101.5f, 105}, {104, 107.01f, 103.5f, 107}};
-inline const Bougies deuxCorbeaux{grandBlanc, {107, 107.5f, 106.2f, 106.5f}, {107.5f, 107.8f, 105.7f, 106}};
-inline const Bougies côteÀCôteEnBaisse{grandNoir, {97, 97.7f, 96.8f, 97.5f}, {97.02f, 97.7f, 96.8f, 97.52f}};
-inline const Bougies côteÀCôteEnHausse{grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.02f, 106.7f, 105.8f, 106.52f}};
-inline const Bougies tasukiEnBaisse{grandNoir, {97.5f, 97.7f, 96.8f, 97}, {97.3f, 98, 97.1f, 97.8f}};
-inline const Bougies tasukiEnHausse{grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.3f, 106.5f, 105.6f, 105.8f}};
+/// The figure the priority order gives at the last candle of a sequence under one trend situation, and the
+/// simpler figures that hold there too but rank after it.
+struct Attendu {
+    Marche marche;
+    std::int32_t code;
+    std::vector<std::int32_t> aussi = {};
+    const char* tolérance = "0,0625";
+};
 
-inline Bougies huitHausses() {
+/// A hand-built sequence, to follow the preamble; each figure ends on its last candle.
+struct Séquence {
+    const char* nom;
+    Bougies bougies;
+    std::vector<Attendu> attendus;
+};
+
+/// Eight closes each higher than the one before, the first above the preamble's close unless given lower.
+inline Bougies hausses(float premièreClôture) {
     Bougies bougies;
     for (int k = 1; k <= 8; ++k) {
         const float c = 100 + 0.5f * static_cast<float>(k);
-        bougies.push_back({c - 0.3f, c + 0.2f, c - 0.5f, c});
+        bougies.push_back({c - 0.3f, c + 0.2f, c - 0.5f, k == 1 ? premièreClôture : c});
     }
     return bougies;
 }
 
-inline Bougies septHausses() {
-    Bougies bougies = huitHausses();
-    bougies.front().c = 99.9f;
-    return bougies;
-}
-
-inline const Bougies structureEnDessousDePlat{grandBlanc,
-                                       {107, 107.3f, 106.2f, 106.5f},
-                                       {106.5f, 106.8f, 105.7f, 106},
-                                       {106, 106.3f, 105.2f, 105.5f},
-                                       {106.1f, 106.8f, 105.9f, 106.6f}};
-inline const Bougies troisMéthodesBaissière{grandNoir,
-                                     {101, 102, 100.5f, 101.4f},
-                                     {101.5f, 102.3f, 101.2f, 101.9f},
-                                     {102, 102.8f, 101.7f, 102.4f},
-                                     {102.5f, 102.7f, 97.3f, 97.5f}};
-inline const Bougies troisMéthodesSortieDuCadre = [] {
-    Bougies bougies = troisMéthodesBaissière;
-    bougies[2].h = 105.3f;  // the second small candle reaches above the long black one
-    return bougies;
+inline const std::vector<Séquence> séquences = [] {
+    using enum Marche;
+    return std::vector<Séquence>{
+        // ---- Plain and long candles ----
+        {"noire", {grandBlanc, {106, 107, 105.1f, 105.6f}}, {{Neutre, 100}, {SansTendance, 100}}},
+        {"blanche", {{100, 101, 94.8f, 95}, {94, 94.9f, 93, 94.5f}}, {{Neutre, 200}, {SansTendance, 200}}},
+        {"grand noir", {{100, 101, 94.8f, 95}}, {{Neutre, 101, {100}}, {SansTendance, 101, {100}}}},
+        {"grand blanc", {{100, 105.2f, 99, 105}}, {{Neutre, 201, {200}}, {SansTendance, 201, {200}}}},
+        // A big body, but less than half the range: that test applies with the trend option only.
+        {"grande ombre", {{100, 103, 93, 98.5f}}, {{Neutre, 100}, {SansTendance, 101}}},
+        {"doji", {{100, 100.9f, 99.3f, 100}}, {{Neutre, 300}, {SansTendance, 300}}},
+        {"doji longues jambes", {{100, 101, 97, 100}}, {{Neutre, 301, {300}}}},
+        {"doji porteur d'eau", {{100, 101.9f, 97.9f, 100}}, {{Neutre, 302, {301, 300}}, {SansTendance, 302, {301, 300}}}},
+        {"sans étendue", {{100, 100, 100, 100}}, {{Hausse, 400}}},
+        // ---- One-candle shapes ----
+        // Body 0.3 of the range, no upper shadow; without the trend the hammer ranks before the hanging man.
+        {"marteau", {{99.55f, 100.05f, 98.55f, 100}},
+         {{Hausse, 107}, {Baisse, 208}, {SansTendance, 208, {107}}, {Neutre, 200}}},
+        {"marteau au tiers exact", {{99, 100, 97, 100}}, {{Baisse, 208}}},  // body 1 of a range of 3
+        {"marteau takuri", {{99.7f, 100.05f, 98.5f, 100}},  // body under a quarter of the range
+         {{Baisse, 210, {208}}, {SansTendance, 210, {208, 107}}, {Hausse, 107}}},
+        {"marteau inversé", {{99.7f, 100.7f, 99.2f, 99.25f}},  // body 0.3 of the range, no lower shadow
+         {{Hausse, 108}, {Baisse, 207}, {SansTendance, 108, {207}}}},
+        {"takuri inversé", {{99.55f, 100.75f, 99.2f, 99.25f}},
+         {{Baisse, 209, {207}}, {SansTendance, 209, {108, 207}}, {Hausse, 108}}},
+        {"doji pierre tombale", {{99.25f, 100.75f, 99.2f, 99.25f}},
+         {{Hausse, 111, {108, 300}}, {SansTendance, 111, {209, 108}}, {Baisse, 209, {207, 300}}, {Neutre, 300}}},
+        {"doji sans tête", {{100, 100, 98.5f, 100}}, {{Hausse, 107, {300}}}},
+        {"passant noir", {{100, 100.05f, 94.8f, 95}}, {{Hausse, 112, {101}}, {SansTendance, 112, {101}}, {Baisse, 101}}},
+        {"passant blanc", {{95, 101.2f, 94.95f, 100}}, {{Baisse, 212, {201}}, {SansTendance, 212, {201}}, {Hausse, 201}}},
+        // ---- Two-candle figures ----
+        {"harami baissier", {grandBlanc, {103, 104, 101, 102}},
+         {{Hausse, 102, {100}}, {SansTendance, 102, {101}}, {Baisse, 100}}},
+        {"harami baissier en croix", {grandBlanc, {102.5f, 103.5f, 101.5f, 102.5f}},
+         {{Hausse, 104, {102, 300}}, {SansTendance, 104, {102}}, {Neutre, 300}}},
+        {"harami haussier", {grandNoir, {102, 104, 101, 103}}, {{Baisse, 202, {200}}, {SansTendance, 202, {201}}}},
+        {"harami haussier en croix", {grandNoir, {102.5f, 103.5f, 101.5f, 102.5f}},
+         {{Baisse, 204, {202, 300}}, {SansTendance, 204, {202}}}},
+        {"gap descendant", {{99, 99.3f, 98, 98.5f}}, {{Baisse, 105}, {SansTendance, 105}, {Hausse, 100}}},
+        {"gap ascendant", {{101, 102, 100.7f, 101.5f}}, {{Hausse, 205}, {SansTendance, 205}}},
+        {"séparation baissière", {grandBlanc, {99.5f, 100, 94.3f, 94.5f}},
+         {{Baisse, 106, {101}}, {SansTendance, 106, {101}}}},
+        {"séparation haussière", {grandNoir, {105.5f, 110.8f, 105, 110.5f}},
+         {{Hausse, 206, {201}}, {SansTendance, 206, {201}}}},
+        {"nuage noir", {grandBlanc, {106, 106.5f, 101.5f, 102}}, {{Hausse, 113, {101}}, {SansTendance, 113, {101}}}},
+        {"pénétrante", {grandNoir, {99, 103.5f, 98.5f, 103}}, {{Baisse, 213, {201}}, {SansTendance, 213, {201}}}},
+        // The middle of the previous body taken in single precision: in double the comparison would fail.
+        {"nuage noir au milieu exact", {{99.9f, 105.5f, 99.7f, 105.3f}, {106, 106.5f, 102.4f, 102.600006f}},
+         {{Hausse, 113, {101}}}},
+        {"pénétrante au milieu exact", {{105.3f, 105.5f, 99.9f, 100.1f}, {99.5f, 103.2f, 99, 102.69999695f}},
+         {{Baisse, 213, {201}}}},
+        // The second candle of an engulfing is a long one too: the engulfing ranks first.
+        {"avalement baissier", {{101, 102, 100.6f, 101.5f}, {102, 102.5f, 97.5f, 98}},
+         {{Hausse, 114, {101}}, {SansTendance, 114, {113, 101}}}},
+        {"avalement haussier", {{101.5f, 102, 100.6f, 101}, {98, 102.5f, 97.5f, 102}},
+         {{Baisse, 214, {201}}, {SansTendance, 214, {213, 201}}}},
+        {"étoile doji baissière", {grandBlanc, {106, 107, 105.5f, 106}},
+         {{Hausse, 117, {205, 300}}, {SansTendance, 117, {205}}}},
+        {"étoile doji haussière", {grandNoir, {99, 99.8f, 98.5f, 99}}, {{Baisse, 217, {300}}, {SansTendance, 217}}},
+        // ---- Tweezers: a higher high, or a lower low, between the two breaks them ----
+        {"sommet en pinces", {{101, 103, 100.8f, 102.5f}, {102.5f, 102.8f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}},
+         {{Hausse, 103, {100}}, {SansTendance, 103, {101}}, {Baisse, 100}}},
+        {"sommet dépassé", {{101, 103, 100.8f, 102.5f}, {102.5f, 103.5f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}},
+         {{Hausse, 100}}},
+        {"creux en pinces", {{102.5f, 102.7f, 100, 101}, {101, 102, 100.7f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}},
+         {{Baisse, 203, {200}}, {SansTendance, 203, {201}}}},
+        {"creux percé", {{102.5f, 102.7f, 100, 101}, {101, 102, 99.9f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}},
+         {{Baisse, 200}}},
+        // ---- Three-candle figures ----
+        {"étoile du soir", {grandBlanc, {106, 107, 105.7f, 106.4f}, {106.2f, 106.5f, 100.8f, 101}},
+         {{Hausse, 118, {101}}, {SansTendance, 118, {101}}, {Neutre, 101}}},
+        {"étoile doji du soir", {grandBlanc, {106, 107, 105.7f, 106}, {105.8f, 106.5f, 100.6f, 100.8f}},
+         {{Hausse, 119, {118, 101}, "0"}, {Hausse, 101}}},
+        {"bébé abandonné du soir", {grandBlanc, {106, 107, 105.7f, 106}, {105.5f, 105.6f, 100.6f, 100.8f}},
+         {{Hausse, 120, {119, 118}, "0"}, {SansTendance, 120, {119, 118}, "0"}, {Hausse, 112}}},
+        {"étoile du matin", {grandNoir, {99, 99.3f, 98, 98.6f}, {98.8f, 104.2f, 98.5f, 104}},
+         {{Baisse, 218, {201}}, {SansTendance, 218, {201}}}},
+        {"étoile doji du matin", {grandNoir, {99, 99.3f, 98, 99}, {99.2f, 104.4f, 99.1f, 104.2f}},
+         {{Baisse, 219, {218, 201}, "0"}, {Baisse, 212}}},
+        {"bébé abandonné du matin", {grandNoir, {99, 99.3f, 98, 99}, {99.5f, 104.7f, 99.4f, 104.5f}},
+         {{Baisse, 220, {219, 218}, "0"}, {Baisse, 212}}},
+        {"trois corbeaux", {{106, 106.5f, 102.98f, 103}, {104, 104.4f, 100.98f, 101}, {102, 102.3f, 98.99f, 99}},
+         {{Hausse, 121, {101}}, {SansTendance, 121}, {Baisse, 101}}},
+        {"trois soldats", {{100, 103.02f, 99.5f, 103}, {102, 105.01f, 101.5f, 105}, {104, 107.01f, 103.5f, 107}},
+         {{Neutre, 221, {201}}, {SansTendance, 221}}},
+        {"deux corbeaux", {grandBlanc, {107, 107.5f, 106.2f, 106.5f}, {107.5f, 107.8f, 105.7f, 106}},
+         {{Hausse, 122, {101}}, {SansTendance, 122}}},
+        {"côte à côte en baisse", {grandNoir, {97, 97.7f, 96.8f, 97.5f}, {97.02f, 97.7f, 96.8f, 97.52f}},
+         {{Baisse, 115, {200}}, {SansTendance, 115}}},
+        {"côte à côte en hausse", {grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.02f, 106.7f, 105.8f, 106.52f}},
+         {{Hausse, 215, {200}}, {SansTendance, 215}}},
+        {"tasuki en baisse", {grandNoir, {97.5f, 97.7f, 96.8f, 97}, {97.3f, 98, 97.1f, 97.8f}},
+         {{Baisse, 116, {200}}, {SansTendance, 116}}},
+        {"tasuki en hausse", {grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.3f, 106.5f, 105.6f, 105.8f}},
+         {{Hausse, 216, {100}}, {SansTendance, 216}}},
+        // ---- Longer figures ----
+        {"huit nouveaux hauts", hausses(100.5f), {{Hausse, 123, {200}}, {SansTendance, 123}}},
+        {"sept nouveaux hauts", hausses(99.9f), {{Hausse, 200}}},
+        {"structure en dessous de plat",
+         {grandBlanc, {107, 107.3f, 106.2f, 106.5f}, {106.5f, 106.8f, 105.7f, 106}, {106, 106.3f, 105.2f, 105.5f},
+          {106.1f, 106.8f, 105.9f, 106.6f}},
+         {{Neutre, 224, {200}}, {SansTendance, 224, {103}}}},
+        {"trois méthodes baissière",
+         {grandNoir, {101, 102, 100.5f, 101.4f}, {101.5f, 102.3f, 101.2f, 101.9f}, {102, 102.8f, 101.7f, 102.4f},
+          {102.5f, 102.7f, 97.3f, 97.5f}},
+         {{Neutre, 125, {101}}, {SansTendance, 125}, {Hausse, 125, {112}}}},
+        // The second small candle reaches above the long black one.
+        {"trois méthodes sorties du cadre",
+         {grandNoir, {101, 102, 100.5f, 101.4f}, {101.5f, 105.3f, 101.2f, 101.9f}, {102, 102.8f, 101.7f, 102.4f},
+          {102.5f, 102.7f, 97.3f, 97.5f}},
+         {{Neutre, 101}}},
+        {"trois méthodes haussière",
+         {grandBlanc, {104, 104.5f, 103, 103.6f}, {103.5f, 104, 102.6f, 103.1f}, {103, 103.4f, 102.2f, 102.6f},
+          {102.5f, 108.2f, 102.3f, 108}},
+         {{Neutre, 225, {201}}, {SansTendance, 225}}},
+        {"sommet en tours",
+         {grandBlanc, {105.5f, 106, 105.2f, 105.8f}, {105.8f, 106.2f, 105.4f, 106}, {106, 106.3f, 105.3f, 105.6f},
+          {105, 105.1f, 99.7f, 100}},
+         {{Hausse, 126, {101}}, {SansTendance, 126}, {Neutre, 101}}},
+        {"creux en tours",
+         {grandNoir, {99.5f, 99.9f, 99.1f, 99.2f}, {99.2f, 99.6f, 98.8f, 99.4f}, {99.4f, 99.8f, 99, 99.1f},
+          {100, 105.3f, 99.9f, 105.1f}},
+         {{Baisse, 226, {201}}, {SansTendance, 226}, {Neutre, 201}}},
+        // Three long-legged dojis with equal highs and lows among candles that are not collected; the long white
+        // candle between reaches higher and lower, so no tweezers. The trend series is read whatever the option.
+        {"hautes vagues",
+         {{100, 104, 96, 100}, {97, 104.5f, 95.5f, 103.5f}, {100, 104, 96, 100}, {101, 101.5f, 100.5f, 101.2f},
+          {100, 104.02f, 96, 100}},
+         {{Hausse, 303, {300}}, {Baisse, 303, {300}}, {Neutre, 300}, {SansTendance, 300}, {SansMaisHausse, 303}}},
+        // The same at a tenth of the prices: ranges below 1 count as well.
+        {"hautes vagues à dix",
+         {{10, 10.4f, 9.6f, 10}, {9.7f, 10.45f, 9.55f, 10.35f}, {10, 10.4f, 9.6f, 10}, {10.1f, 10.15f, 10.05f, 10.12f},
+          {10, 10.402f, 9.6f, 10}},
+         {{Hausse, 303, {300}}}},
+    };
 }();
-inline const Bougies troisMéthodesHaussière{grandBlanc,
-                                     {104, 104.5f, 103, 103.6f},
-                                     {103.5f, 104, 102.6f, 103.1f},
-                                     {103, 103.4f, 102.2f, 102.6f},
-                                     {102.5f, 108.2f, 102.3f, 108}};
-inline const Bougies sommetEnTours{grandBlanc,
-                            {105.5f, 106, 105.2f, 105.8f},
-                            {105.8f, 106.2f, 105.4f, 106},
-                            {106, 106.3f, 105.3f, 105.6f},
-                            {105, 105.1f, 99.7f, 100}};
-inline const Bougies creuxEnTours{grandNoir,
-                           {99.5f, 99.9f, 99.1f, 99.2f},
-                           {99.2f, 99.6f, 98.8f, 99.4f},
-                           {99.4f, 99.8f, 99, 99.1f},
-                           {100, 105.3f, 99.9f, 105.1f}};
-// Three long-legged dojis with equal highs and lows among candles that are not collected; the long white
-// candle between reaches higher and lower, so no tweezers.
-inline const Bougies hautesVagues{{100, 104, 96, 100},
-                           {97, 104.5f, 95.5f, 103.5f},
-                           {100, 104, 96, 100},
-                           {101, 101.5f, 100.5f, 101.2f},
-                           {100, 104.02f, 96, 100}};
+
+/// The candles of the sequence of that name.
+inline const Bougies& séquence(std::string_view nom) {
+    for (const Séquence& s : séquences)
+        if (s.nom == nom) return s.bougies;
+    throw std::invalid_argument(std::string(nom));
+}
 
 }  // namespace vantorelle::essais

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <random>
 #include <set>
@@ -9,6 +11,8 @@
 #include "analysis/BourseCollection.h"
 #include "analysis/Reconnaissance.h"
 #include "ReconnaissanceBougies.h"
+#include "support/Erreurs.h"
+#include "store/Erreur.h"
 
 namespace vantorelle::essais {
 namespace {
@@ -29,80 +33,70 @@ void comparer(const BourseCollection& avec, const BourseCollection& sans) {
     }
 }
 
-// ---- The memo follows every change of what the figures read ----
-
-struct CasChangement {
-    const char* nom;
-    Bougies bougies;
-    Marche marche;
-    const char* tolérance;
-    std::int32_t avant, après;
-    std::function<void(BourseCollection&)> changer;
-};
-
-void PrintTo(const CasChangement& cas, std::ostream* os) { *os << cas.nom; }
-
-class ReconnaissanceMemoChangement : public testing::TestWithParam<CasChangement> {};
-
-TEST_P(ReconnaissanceMemoChangement, LeMemoSuit) {
-    const CasChangement& cas = GetParam();
-    BourseCollection avec = historique(cas.bougies, cas.marche, cas.tolérance, true);
-    BourseCollection sans = historique(cas.bougies, cas.marche, cas.tolérance, false);
-    const std::int32_t n = avec.Nombre;
-    ASSERT_EQ(avec.Chandelier(n), cas.avant);
-    cas.changer(avec);
-    cas.changer(sans);
-    EXPECT_EQ(sans.Chandelier(n), cas.après);
-    EXPECT_EQ(avec.Chandelier(n), cas.après);
-    comparer(avec, sans);
+TEST(ReconnaissanceMemo, TheMemoFollowsEveryChangeOfWhatTheFiguresRead) {
+    const struct {
+        const char* nom;
+        const char* séquence;
+        Marche marche;
+        const char* tolérance;
+        std::int32_t avant, après;
+        std::function<void(BourseCollection&)> changer;
+    } cas[] = {
+        {"a price", "sommet en pinces", Marche::Hausse, "0,0625", 103, 100,
+         [](BourseCollection& b) { b.Maximum.Item(b.Nombre - 1, 103.5f); }},
+        {"the tolerance", "étoile doji du soir", Marche::Hausse, "0", 119, 101,
+         [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::Tolérance, "0,0625"); }},
+        {"the trend option", "marteau", Marche::Hausse, "0,0625", 107, 208,
+         [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::AvecTendance, "0"); }},
+        {"the trend series", "marteau", Marche::Hausse, "0,0625", 107, 208,
+         [](BourseCollection& b) { b.Tendance.Item(b.Nombre, std::int16_t{1}); }},
+        {"the size of the long candles", "grand noir", Marche::Neutre, "0,0625", 101, 100,
+         [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::TailleMarubozu, "100"); }},
+        {"a size series replaced", "grand noir", Marche::Neutre, "0,0625", 101, 100,
+         [](BourseCollection& b) { b.MoyenneCorps = b.TailleCorps.MMA(1); }},
+        // The new store may take the freed one's place in memory and shows the same version.
+        {"a price series replaced by one of the same version", "sommet en pinces", Marche::Hausse, "0,0625", 103, 100,
+         [](BourseCollection& b) {
+             std::vector<float> maximums;
+             for (std::int32_t i = 1; i <= b.Nombre; ++i) maximums.push_back(b.Maximum.Item(i).enSimple());
+             maximums[maximums.size() - 2] = 103.5f;
+             const std::uint64_t version = b.Maximum.Data()->version();
+             b.Maximum = Fonction();
+             Fonction nouveaux;
+             for (std::int32_t i = 1; i <= b.Nombre; ++i) nouveaux.Item(i, maximums[static_cast<std::size_t>(i) - 1]);
+             ASSERT_EQ(nouveaux.Data()->version(), version);
+             b.Maximum = std::move(nouveaux);
+         }},
+        {"the options replaced", "marteau", Marche::Hausse, "0,0625", 107, 208,
+         [](BourseCollection& b) {
+             OptionsAnalyse options = b.Options;
+             options.Item(OptionsAnalyse::AvecTendance, "0");
+             b.Options = options;
+         }},
+        {"the candle count", "marteau", Marche::Hausse, "0,0625", 107, 400, [](BourseCollection& b) { b.Nombre -= 1; }},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        BourseCollection avec = historique(séquence(c.séquence), c.marche, c.tolérance, true);
+        BourseCollection sans = historique(séquence(c.séquence), c.marche, c.tolérance, false);
+        const std::int32_t n = avec.Nombre;
+        ASSERT_EQ(avec.Chandelier(n), c.avant);
+        c.changer(avec);
+        c.changer(sans);
+        EXPECT_EQ(sans.Chandelier(n), c.après);
+        EXPECT_EQ(avec.Chandelier(n), c.après);
+        comparer(avec, sans);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cas, ReconnaissanceMemoChangement,
-    testing::Values(
-        CasChangement{"UnPrix", sommetEnPinces, Marche::Hausse, "0,0625", 103, 100,
-                      [](BourseCollection& b) { b.Maximum.Item(b.Nombre - 1, 103.5f); }},
-        CasChangement{"LaTolerance", étoileDojiDuSoir, Marche::Hausse, "0", 119, 101,
-                      [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::Tolérance, "0,0625"); }},
-        CasChangement{"LOptionDeTendance", marteauBlanc, Marche::Hausse, "0,0625", 107, 208,
-                      [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::AvecTendance, "0"); }},
-        CasChangement{"LaSerieDeTendance", marteauBlanc, Marche::Hausse, "0,0625", 107, 208,
-                      [](BourseCollection& b) { b.Tendance.Item(b.Nombre, std::int16_t{1}); }},
-        CasChangement{"LaTailleDesGrandesBougies", grandNoirSeul, Marche::Neutre, "0,0625", 101, 100,
-                      [](BourseCollection& b) { b.Options.Item(OptionsAnalyse::TailleMarubozu, "100"); }},
-        CasChangement{"UneSerieDeTaillesRemplacee", grandNoirSeul, Marche::Neutre, "0,0625", 101, 100,
-                      [](BourseCollection& b) { b.MoyenneCorps = b.TailleCorps.MMA(1); }},
-        // The new store may take the freed one's place in memory and shows the same version.
-        CasChangement{"UnPrixRemplaceParUneSerieDeMemeVersion", sommetEnPinces, Marche::Hausse, "0,0625", 103, 100,
-                      [](BourseCollection& b) {
-                          std::vector<float> maximums;
-                          for (std::int32_t i = 1; i <= b.Nombre; ++i) maximums.push_back(b.Maximum.Item(i).enSimple());
-                          maximums[static_cast<std::size_t>(b.Nombre) - 2] = 103.5f;
-                          const std::uint64_t version = b.Maximum.Data()->version();
-                          b.Maximum = Fonction();
-                          Fonction nouveaux;
-                          for (std::int32_t i = 1; i <= b.Nombre; ++i)
-                              nouveaux.Item(i, maximums[static_cast<std::size_t>(i) - 1]);
-                          ASSERT_EQ(nouveaux.Data()->version(), version);
-                          b.Maximum = std::move(nouveaux);
-                      }},
-        CasChangement{"LesOptionsRemplacees", marteauBlanc, Marche::Hausse, "0,0625", 107, 208,
-                      [](BourseCollection& b) {
-                          OptionsAnalyse options = b.Options;
-                          options.Item(OptionsAnalyse::AvecTendance, "0");
-                          b.Options = options;
-                      }},
-        CasChangement{"LeNombreDeBougies", marteauBlanc, Marche::Hausse, "0,0625", 107, 400,
-                      [](BourseCollection& b) { b.Nombre -= 1; }}),
-    [](const auto& info) { return info.param.nom; });
-
-TEST(ReconnaissanceMemo, UneOptionIllisibleLaisseRepondreSansLeMemo) {
+TEST(ReconnaissanceMemo, AnUnreadableOptionLetsFiguresAnswerWithoutTheMemo) {
     // A figure that reads no option answers as written, even when computing every candle would fail.
     for (const bool mémo : {true, false}) {
         BourseCollection bourse = historique({{100, 100.3f, 99.7f, 99.9f}}, Marche::Neutre, "0,0625", mémo);
         bourse.Options.Item(OptionsAnalyse::Tolérance, "beaucoup");
         EXPECT_TRUE(bourse.EstChandelier(bourse.Nombre, 100));
-        EXPECT_THROW(bourse.Chandelier(bourse.Nombre), ErreurConversion);
+        EXPECT_THROW_MSG(bourse.Chandelier(bourse.Nombre), ErreurConversion,
+                         "Option \"Tolérance\" : Incompatibilité de type : \"beaucoup\" n'est pas un nombre");
     }
 }
 
@@ -111,19 +105,19 @@ TEST(ReconnaissanceMemo, UneOptionIllisibleLaisseRepondreSansLeMemo) {
 /// Candles on a grid of 0.05 (equal prices happen), with dojis, long bodies and missing shadows mixed in, and
 /// now and then one of the hand-built sequences of the rarer figures.
 Bougies historiqueAléatoire(std::mt19937& aléa, int n) {
-    const std::vector<const Bougies*> rares{&côteÀCôteEnBaisse, &côteÀCôteEnHausse, &tasukiEnBaisse,
-                                            &tasukiEnHausse,    &bébéAbandonnéDuMatin, &bébéAbandonnéDuSoir,
-                                            &hautesVagues,      &troisCorbeaux,     &troisSoldats,
-                                            &sommetEnTours,     &creuxEnTours,      &structureEnDessousDePlat};
+    const char* const rares[] = {"côte à côte en baisse", "côte à côte en hausse", "tasuki en baisse",
+                                 "tasuki en hausse", "bébé abandonné du matin", "bébé abandonné du soir",
+                                 "hautes vagues", "trois corbeaux", "trois soldats", "sommet en tours",
+                                 "creux en tours", "structure en dessous de plat"};
     std::uniform_real_distribution<double> u(0, 1);
     const auto grille = [](double x) { return static_cast<float>(std::round(x * 20) / 20); };
     Bougies bougies;
     double prix = 100;
     while (static_cast<int>(bougies.size()) < n) {
         if (u(aléa) < 0.02) {
-            const Bougies& séquence = *rares[aléa() % rares.size()];
-            bougies.insert(bougies.end(), séquence.begin(), séquence.end());
-            prix = séquence.back().c;
+            const Bougies& rare = séquence(rares[aléa() % std::size(rares)]);
+            bougies.insert(bougies.end(), rare.begin(), rare.end());
+            prix = rare.back().c;
             continue;
         }
         const double tirage = u(aléa);
@@ -133,8 +127,7 @@ Bougies historiqueAléatoire(std::mt19937& aléa, int n) {
         const double c = o + sens * corps;
         const double tête = u(aléa) < 0.3 ? 0 : u(aléa) * 2;
         const double queue = u(aléa) < 0.3 ? 0 : u(aléa) * 2;
-        const Bougie b{grille(o), grille(std::max(o, c) + tête), grille(std::min(o, c) - queue), grille(c)};
-        bougies.push_back(b);
+        bougies.push_back({grille(o), grille(std::max(o, c) + tête), grille(std::min(o, c) - queue), grille(c)});
         prix = std::clamp(c, 40.0, 160.0);
     }
     return bougies;
@@ -154,13 +147,12 @@ BourseCollection construire(const Bougies& bougies, const Réglages& r, std::mt1
     bourse.CalculerTailles();
     if (r.tendanceAléatoire) {
         std::uniform_int_distribution<int> code(0, 2);
-        for (std::int32_t i = 1; i <= bourse.Nombre; ++i)
-            bourse.Tendance.Item(i, static_cast<std::int16_t>(code(aléa)));
+        for (std::int32_t i = 1; i <= bourse.Nombre; ++i) bourse.Tendance.Item(i, static_cast<std::int16_t>(code(aléa)));
     }
     return bourse;
 }
 
-TEST(ReconnaissanceMemo, HistoriquesAleatoiresMemesReponses) {
+TEST(ReconnaissanceMemo, RandomHistoriesGiveTheSameAnswers) {
     std::mt19937 aléa(20240607);
     const std::vector<std::string> tolérances{"0", "0,0625", "0.1", "0,25"}, tailles{"0", "1", "2"},
         périodes{"3", "9"};
@@ -198,7 +190,6 @@ TEST(ReconnaissanceMemo, HistoriquesAleatoiresMemesReponses) {
     }
     // The comparison means something only if the histories hold every figure.
     for (const std::int32_t code : ordreDesFigures) EXPECT_TRUE(vus.count(code)) << code;
-
 }
 
 }  // namespace

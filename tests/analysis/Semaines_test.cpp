@@ -5,25 +5,13 @@
 
 #include "analysis/BourseCollection.h"
 #include "support/DossierTemporaire.h"
+#include "support/Erreurs.h"
 #include "store/Erreur.h"
 
 namespace vantorelle {
 namespace {
 
-struct Quotidienne {
-    const char* date;
-    float o, h, l, c;
-    std::int64_t volume;  // ten-thousandths
-};
-
-BourseCollection quotidiennes(std::initializer_list<Quotidienne> bougies) {
-    BourseCollection bourse;
-    bourse.Code = "FR0000000001";
-    bourse.Nom = "Alpha";
-    for (const Quotidienne& b : bougies) bourse.Ajouter(b.date, b.o, b.h, b.l, b.c, Monnaie{b.volume});
-    return bourse;
-}
-
+/// A candle, daily or grouped: its key, prices and volume in ten-thousandths.
 struct Période {
     std::string clé;
     float o, h, l, c;
@@ -33,6 +21,14 @@ struct Période {
         return flux << p.clé << ' ' << p.o << ' ' << p.h << ' ' << p.l << ' ' << p.c << ' ' << p.volume;
     }
 };
+
+BourseCollection quotidiennes(const std::vector<Période>& bougies) {
+    BourseCollection bourse;
+    bourse.Code = "FR0000000001";
+    bourse.Nom = "Alpha";
+    for (const Période& b : bougies) bourse.Ajouter(b.clé, b.o, b.h, b.l, b.c, Monnaie{b.volume});
+    return bourse;
+}
 
 std::vector<Période> périodesDe(const BourseCollection& bourse) {
     std::vector<Période> périodes;
@@ -44,90 +40,68 @@ std::vector<Période> périodesDe(const BourseCollection& bourse) {
     return périodes;
 }
 
-TEST(CleSemaineTest, AutourDesNouvellesAnnées) {
-    struct Cas {
-        const char* date;
-        const char* clé;
-    };
+TEST(CleSemaineTest, AroundNewYears) {
     // Weeks run from Sunday; week 1 holds 1 January, so the days before the first Sunday make a week.
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"19991231", "199953"}, {"20000101", "200001"}, {"20000102", "200002"}, {"20001231", "200054"},
         {"20041231", "200453"}, {"20050101", "200501"}, {"20050102", "200502"}, {"20051231", "200553"},
         {"20101231", "201053"}, {"20110101", "201101"}, {"20110102", "201102"}, {"20111231", "201153"},
         {"20120101", "201201"}, {"20120107", "201201"}, {"20120108", "201202"}, {"20121231", "201253"},
         {"20271231", "202753"}, {"20280101", "202801"}, {"20280102", "202802"}, {"20281230", "202853"},
         {"20281231", "202854"}, {"20240615", "202424"},
-        // An impossible date is the zero date, Saturday 30 December 1899.
-        {"20240230", "189952"},
+        {"20240230", "189952"},  // an impossible date is the zero date, Saturday 30 December 1899
     };
-    for (const Cas& c : cas) EXPECT_EQ(BourseCollection::CleSemaine(c.date), c.clé) << c.date;
+    for (const auto& [date, clé] : cas) EXPECT_EQ(BourseCollection::CleSemaine(date), clé) << date;
 }
 
-TEST(ConversionTest, UneSemaineDeCinqJours) {
-    const BourseCollection jours = quotidiennes({{"20240108", 10, 11, 9, 10.5f, 1000000},
-                                                 {"20240109", 10.5f, 12, 10, 11, 2000000},
-                                                 {"20240110", 11, 11.5f, 8.5f, 9, 3000000},
-                                                 {"20240111", 9, 10, 8.75f, 9.5f, 4000000},
-                                                 {"20240112", 9.5f, 10.25f, 9, 10, 5000000}});
-    const BourseCollection semaines = jours.ConvertirEnSemaines();
-    EXPECT_EQ(périodesDe(semaines), (std::vector<Période>{{"202402", 10, 12, 8.5f, 10, 15000000}}));
-    EXPECT_EQ(semaines.Code, "FR0000000001");
-    EXPECT_EQ(semaines.Nom, "Alpha");
-    EXPECT_EQ(jours.Nombre, 5) << "the daily object is left as it was";
-}
-
-TEST(ConversionTest, LeNouvelAnCoupeLaSemaine) {
-    const BourseCollection jours = quotidiennes({{"20081229", 10, 11, 9, 10, 10000},
-                                                 {"20081230", 10, 12, 9, 11, 10000},
-                                                 {"20090102", 11, 13, 10, 12, 10000},
-                                                 {"20090105", 12, 14, 11, 13, 10000}});
-    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()),
-              (std::vector<Période>{{"200853", 10, 12, 9, 11, 20000},
-                                    {"200901", 11, 13, 10, 12, 10000},
-                                    {"200902", 12, 14, 11, 13, 10000}}));
-    EXPECT_EQ(périodesDe(jours.ConvertirEnMois()),
-              (std::vector<Période>{{"200812", 10, 12, 9, 11, 20000}, {"200901", 11, 14, 10, 13, 20000}}));
-}
-
-TEST(ConversionTest, UneSeuleBougie) {
-    const BourseCollection jours = quotidiennes({{"20240315", 10, 11, 9, 10.5f, 12345}});
-    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()), (std::vector<Période>{{"202411", 10, 11, 9, 10.5f, 10000}}));
-    EXPECT_EQ(périodesDe(jours.ConvertirEnMois()), (std::vector<Période>{{"202403", 10, 11, 9, 10.5f, 12345}}));
-    const BourseCollection vide = quotidiennes({});
-    EXPECT_EQ(vide.ConvertirEnSemaines().Nombre, 0);
-    EXPECT_EQ(vide.ConvertirEnMois().Code, "FR0000000001");
-}
-
-TEST(ConversionTest, UneCléQuiNeCroîtPasRejointLaPériode) {
-    // Out of order, the second day belongs to an earlier week: it joins the current one, whose key is then
-    // the key of its last day.
-    const BourseCollection jours = quotidiennes({{"20240108", 10, 11, 9, 10, 10000},
-                                                 {"20240103", 10, 12, 8, 11, 10000},
-                                                 {"20240115", 11, 13, 10, 12, 10000}});
-    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()),
-              (std::vector<Période>{{"202401", 10, 12, 8, 11, 20000}, {"202403", 11, 13, 10, 12, 10000}}));
-}
-
-TEST(ConversionTest, VolumesDeLaSemaineEnNombresEntiers) {
-    // The weekly volume is a whole number at each step (halves to even); the monthly one is exact.
-    const BourseCollection jours =
-        quotidiennes({{"20240108", 1, 1, 1, 1, 15000}, {"20240109", 1, 1, 1, 1, 25000}});
-    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines())[0].volume, 40000);
-    EXPECT_EQ(périodesDe(jours.ConvertirEnMois())[0].volume, 40000);
-    const BourseCollection autres = quotidiennes({{"20240108", 1, 1, 1, 1, 25000}, {"20240109", 1, 1, 1, 1, 1}});
-    EXPECT_EQ(périodesDe(autres.ConvertirEnSemaines())[0].volume, 20000);
-    EXPECT_EQ(périodesDe(autres.ConvertirEnMois())[0].volume, 25001);
-}
-
-TEST(ConversionTest, UneSemaineAuDelàDeDeuxMilliards) {
+TEST(ConversionTest, WeeksAndMonths) {
     constexpr std::int64_t UnMilliard = 1'000'000'000LL * 10000;
-    const BourseCollection jours = quotidiennes({{"20240108", 1, 1, 1, 1, UnMilliard},
-                                                 {"20240109", 1, 1, 1, 1, UnMilliard},
-                                                 {"20240110", 1, 1, 1, 1, UnMilliard}});
-    EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines())[0].volume, 3 * UnMilliard);
+    const struct {
+        const char* nom;
+        std::vector<Période> jours, semaines, mois;
+    } cas[] = {
+        {"a week of five days",
+         {{"20240108", 10, 11, 9, 10.5f, 1000000}, {"20240109", 10.5f, 12, 10, 11, 2000000},
+          {"20240110", 11, 11.5f, 8.5f, 9, 3000000}, {"20240111", 9, 10, 8.75f, 9.5f, 4000000},
+          {"20240112", 9.5f, 10.25f, 9, 10, 5000000}},
+         {{"202402", 10, 12, 8.5f, 10, 15000000}},
+         {{"202401", 10, 12, 8.5f, 10, 15000000}}},
+        {"the new year cuts the week",
+         {{"20081229", 10, 11, 9, 10, 10000}, {"20081230", 10, 12, 9, 11, 10000}, {"20090102", 11, 13, 10, 12, 10000},
+          {"20090105", 12, 14, 11, 13, 10000}},
+         {{"200853", 10, 12, 9, 11, 20000}, {"200901", 11, 13, 10, 12, 10000}, {"200902", 12, 14, 11, 13, 10000}},
+         {{"200812", 10, 12, 9, 11, 20000}, {"200901", 11, 14, 10, 13, 20000}}},
+        {"one candle", {{"20240315", 10, 11, 9, 10.5f, 12345}}, {{"202411", 10, 11, 9, 10.5f, 10000}},
+         {{"202403", 10, 11, 9, 10.5f, 12345}}},
+        {"no candle", {}, {}, {}},
+        // Out of order, the second day belongs to an earlier week: it joins the current one, whose key is then
+        // the key of its last day.
+        {"a key that does not grow",
+         {{"20240108", 10, 11, 9, 10, 10000}, {"20240103", 10, 12, 8, 11, 10000}, {"20240115", 11, 13, 10, 12, 10000}},
+         {{"202401", 10, 12, 8, 11, 20000}, {"202403", 11, 13, 10, 12, 10000}},
+         {{"202401", 10, 13, 8, 12, 30000}}},
+        // The weekly volume is a whole number at each step (halves to even); the monthly one is exact.
+        {"whole weekly volumes", {{"20240108", 1, 1, 1, 1, 15000}, {"20240109", 1, 1, 1, 1, 25000}},
+         {{"202402", 1, 1, 1, 1, 40000}}, {{"202401", 1, 1, 1, 1, 40000}}},
+        {"whole weekly volumes, halves to even", {{"20240108", 1, 1, 1, 1, 25000}, {"20240109", 1, 1, 1, 1, 1}},
+         {{"202402", 1, 1, 1, 1, 20000}}, {{"202401", 1, 1, 1, 1, 25001}}},
+        {"beyond two billions",
+         {{"20240108", 1, 1, 1, 1, UnMilliard}, {"20240109", 1, 1, 1, 1, UnMilliard}, {"20240110", 1, 1, 1, 1, UnMilliard}},
+         {{"202402", 1, 1, 1, 1, 3 * UnMilliard}}, {{"202401", 1, 1, 1, 1, 3 * UnMilliard}}},
+    };
+    for (const auto& c : cas) {
+        const BourseCollection jours = quotidiennes(c.jours);
+        for (const BourseCollection& périodes : {jours.ConvertirEnSemaines(), jours.ConvertirEnMois()}) {
+            EXPECT_EQ(périodes.Code, "FR0000000001");
+            EXPECT_EQ(périodes.Nom, "Alpha");
+        }
+        EXPECT_EQ(périodesDe(jours.ConvertirEnSemaines()), c.semaines) << c.nom;
+        EXPECT_EQ(périodesDe(jours.ConvertirEnMois()), c.mois) << c.nom;
+        EXPECT_EQ(jours.Nombre, static_cast<std::int32_t>(c.jours.size())) << "the daily object is left as it was";
+    }
 }
 
-TEST(ConversionTest, OptionsParDéfautEtSériesDérivées) {
+TEST(ConversionTest, DefaultOptionsAndDerivedSeries) {
     BourseCollection jours;
     for (Jour j = Jour::de(2023, 1, 2); j < Jour::de(2024, 1, 1); j = j.plus(1)) {
         const float prix = 10.0f + static_cast<float>(j.quantième() % 17);
@@ -149,7 +123,7 @@ TEST(ConversionTest, OptionsParDéfautEtSériesDérivées) {
     EXPECT_EQ(mois.Tendance.Longueur(), 0) << "12 months are no more than Période";
 }
 
-TEST(ConversionTest, LesDatesLuesAuChargementValentLeursClés) {
+TEST(ConversionTest, TheDatesReadByTheLoadAreWorthTheirKeys) {
     // Keys as a file may spell them: with a point or a byte beyond ASCII, which the key changes; with a comma
     // or impossible, which no load keeps; out of order.
     const char* const clés[] = {"20231229", "20240102", "20240103.5", "20240104x", "20240108\xE9",
@@ -170,7 +144,7 @@ TEST(ConversionTest, LesDatesLuesAuChargementValentLeursClés) {
     }
 }
 
-TEST(ConversionTest, GrouperEnLisantDonneLaConversionDesJoursChargés) {
+TEST(ConversionTest, GroupingWhileReadingGivesTheConversionOfTheLoadedDays) {
     // Repairs, keys a load changes, skipped lines, a window cut inside weeks and months, the file's markers.
     const std::string texte =
         "20231228\t10\t12\t9\t11\t1500\r\n20231229\t0\t12\t9\t11\t2500,5\r\n20240102.5\t10\t0\t0\t0\t7\r\n"
@@ -188,11 +162,11 @@ TEST(ConversionTest, GrouperEnLisantDonneLaConversionDesJoursChargés) {
         for (const bool semaines : {true, false}) {
             BourseCollection jours;
             jours.ChargeFichier("FR0000000001", "Alpha", chemin, premier, dernier, 0);
-            const BourseCollection attendues = semaines ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois();
             BourseCollection prêteuse;
             const BourseCollection lues =
                 prêteuse.ChargePériodes("FR0000000001", "Alpha", chemin, premier, dernier, semaines);
-            EXPECT_EQ(périodesDe(lues), périodesDe(attendues)) << premier.texte() << ' ' << semaines;
+            EXPECT_EQ(périodesDe(lues), périodesDe(semaines ? jours.ConvertirEnSemaines() : jours.ConvertirEnMois()))
+                << premier.texte() << ' ' << semaines;
             EXPECT_EQ(lues.Code, "FR0000000001");
             EXPECT_EQ(lues.Nom, "Alpha");
             EXPECT_EQ(prêteuse.Nombre, 0) << "the days are not written to the lending object";
@@ -200,27 +174,18 @@ TEST(ConversionTest, GrouperEnLisantDonneLaConversionDesJoursChargés) {
     }
 }
 
-TEST(ConversionTest, GrouperEnLisantÉchoueCommeLeChargement) {
+TEST(ConversionTest, GroupingWhileReadingFailsAsTheLoadDoes) {
     test::DossierTemporaire dossier;
     const std::string chemin = dossier.écrire("a.txt", "20240102\t1\t2\t1\t2\t5\r\n20240103\t1\tzz\t1\t2\t5\r\n");
     const Jour premier = Jour::de(2024, 1, 1), dernier = Jour::de(2024, 12, 31);
-    std::string attendu;
-    try {
-        BourseCollection().ChargeFichier("C", "N", chemin, premier, dernier, 0);
-    } catch (const ErreurConversion& e) {
-        attendu = e.what();
-    }
-    ASSERT_FALSE(attendu.empty());
+    const std::string message = chemin + " : ligne 2 : date 20240103 : champ 3 (Maximum) : \"zz\" n'est pas un nombre.";
+    EXPECT_THROW_MSG(BourseCollection().ChargeFichier("C", "N", chemin, premier, dernier, 0), ErreurConversion, message);
     BourseCollection bourse;
-    try {
-        bourse.ChargePériodes("C", "N", chemin, premier, dernier, true);
-        FAIL() << "a bad field is an error";
-    } catch (const ErreurConversion& e) {
-        EXPECT_EQ(e.what(), attendu);
-    }
+    EXPECT_THROW_MSG(bourse.ChargePériodes("C", "N", chemin, premier, dernier, true), ErreurConversion, message);
     // The size options are read once a candle is read, as the daily sizes would read them.
     bourse.Options.Item(OptionsAnalyse::Période2, "deux");
-    EXPECT_THROW(bourse.ChargePériodes("C", "N", chemin, premier, Jour::de(2024, 1, 2), true), ErreurConversion);
+    EXPECT_THROW_MSG(bourse.ChargePériodes("C", "N", chemin, premier, Jour::de(2024, 1, 2), true), ErreurConversion,
+                     "Option \"Période2\" : Incompatibilité de type : \"deux\" n'est pas un nombre");
     EXPECT_EQ(bourse.ChargePériodes("C", "N", chemin, Jour::de(2025, 1, 1), Jour::de(2025, 2, 1), true).Nombre, 0);
 }
 

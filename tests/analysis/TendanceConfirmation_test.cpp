@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <vector>
 
 #include "analysis/BourseCollection.h"
 
@@ -26,56 +25,47 @@ BourseCollection figureSuivieDe(const Bougie& figure, const Bougie& suivante, st
     for (const Bougie& b : {doji, figure, suivante}) bourse.Ajouter("20240102", b.o, b.h, b.l, b.c, Monnaie{});
     bourse.Options.Item(OptionsAnalyse::Période2, "2");
     bourse.CalculerTailles();
-    for (std::int32_t i = 1; i <= 3; ++i) bourse.Chandeliers.Item(i, std::int32_t{400});
-    bourse.Chandeliers.Item(2, code);
+    for (std::int32_t i = 1; i <= 3; ++i) bourse.Chandeliers.Item(i, std::int32_t{i == 2 ? code : 400});
     return bourse;
 }
 
-// ---- ChandelierConfirmé ----
-
-struct CasConfirmation {
-    const char* nom;
-    Bougie figure, suivante;
-    std::int32_t code;
-    std::optional<std::int16_t> tendance;  // trend code at the figure; none: the series holds no value there
-    const char* avecTendance;
-    bool confirmé;
-};
-
-class ConfirmationTest : public testing::TestWithParam<CasConfirmation> {};
-
-TEST_P(ConfirmationTest, Figure) {
-    const CasConfirmation& cas = GetParam();
-    BourseCollection bourse = figureSuivieDe(cas.figure, cas.suivante, cas.code);
-    bourse.Options.Item(OptionsAnalyse::AvecTendance, cas.avecTendance);
-    if (cas.tendance) bourse.Tendance.Item(2, *cas.tendance);
-    EXPECT_EQ(bourse.ChandelierConfirmé(2), cas.confirmé);
+TEST(ConfirmationTest, ByFamilyTrendAndNextCandle) {
+    struct Cas {
+        const char* nom;
+        Bougie figure, suivante;
+        std::int32_t code;
+        std::optional<std::int16_t> tendance;  // trend code at the figure; none: the series holds no value there
+        const char* avecTendance;
+        bool confirmé;
+    };
+    const Cas cas[] = {
+        {"doji rising, long black", doji, grandeNoire, 300, 2, "1", true},
+        {"doji rising, long white", doji, grandeBlanche, 300, 2, "1", false},
+        {"doji falling, long white", doji, grandeBlanche, 300, 1, "1", true},
+        {"doji falling, long black", doji, grandeNoire, 300, 1, "1", false},
+        {"doji no trend, black", doji, grandeNoire, 300, 0, "1", false},
+        {"doji no trend, white", doji, grandeBlanche, 300, 0, "1", false},
+        {"doji no trend value", doji, grandeNoire, 300, std::nullopt, "0", false},
+        // Neutral figures read the trend series even when the trend option is off.
+        {"doji rising, option off", doji, grandeNoire, 301, 2, "0", true},
+        {"bullish, long white", doji, grandeBlanche, 208, 0, "1", true},
+        {"bullish, long black", doji, grandeNoire, 208, 1, "1", false},
+        {"bullish, closing lower", doji, grandeBlancheEnBaisse, 208, 1, "1", false},
+        {"bullish, small next candle", blancheAuCorpsDe20, petiteBlanche, 201, 1, "1", false},
+        {"bearish, long black", doji, grandeNoire, 108, 0, "1", true},
+        {"bearish, long white", doji, grandeBlanche, 108, 2, "1", false},
+        {"white candle as bullish figure", doji, grandeBlanche, 200, std::nullopt, "1", true},
+        {"no figure", doji, grandeBlanche, 400, 1, "1", false},
+    };
+    for (const Cas& c : cas) {
+        BourseCollection bourse = figureSuivieDe(c.figure, c.suivante, c.code);
+        bourse.Options.Item(OptionsAnalyse::AvecTendance, c.avecTendance);
+        if (c.tendance) bourse.Tendance.Item(2, *c.tendance);
+        EXPECT_EQ(bourse.ChandelierConfirmé(2), c.confirmé) << c.nom;
+    }
 }
 
-const CasConfirmation casConfirmation[] = {
-    {"DojiHausseSuiviDUneGrandeNoire", doji, grandeNoire, 300, 2, "1", true},
-    {"DojiHausseSuiviDUneGrandeBlanche", doji, grandeBlanche, 300, 2, "1", false},
-    {"DojiBaisseSuiviDUneGrandeBlanche", doji, grandeBlanche, 300, 1, "1", true},
-    {"DojiBaisseSuiviDUneGrandeNoire", doji, grandeNoire, 300, 1, "1", false},
-    {"DojiSansTendanceNoire", doji, grandeNoire, 300, 0, "1", false},
-    {"DojiSansTendanceBlanche", doji, grandeBlanche, 300, 0, "1", false},
-    {"DojiSansValeurDeTendance", doji, grandeNoire, 300, std::nullopt, "0", false},
-    // Neutral figures read the trend series even when the trend option is off.
-    {"DojiHausseTendanceDesactivee", doji, grandeNoire, 301, 2, "0", true},
-    {"HaussiereSuivieDUneGrandeBlanche", doji, grandeBlanche, 208, 0, "1", true},
-    {"HaussiereSuivieDUneGrandeNoire", doji, grandeNoire, 208, 1, "1", false},
-    {"HaussiereClotureEnBaisse", doji, grandeBlancheEnBaisse, 208, 1, "1", false},
-    {"HaussierePetiteBougieSuivante", blancheAuCorpsDe20, petiteBlanche, 201, 1, "1", false},
-    {"BaissiereSuivieDUneGrandeNoire", doji, grandeNoire, 108, 0, "1", true},
-    {"BaissiereSuivieDUneGrandeBlanche", doji, grandeBlanche, 108, 2, "1", false},
-    {"BougieBlancheCommeFigureHaussiere", doji, grandeBlanche, 200, std::nullopt, "1", true},
-    {"AucuneFigure", doji, grandeBlanche, 400, 1, "1", false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cas, ConfirmationTest, testing::ValuesIn(casConfirmation),
-                         [](const auto& info) { return info.param.nom; });
-
-TEST(Confirmation, LaDernièreBougieNEstJamaisConfirmée) {
+TEST(ConfirmationTest, TheLastCandleIsNeverConfirmed) {
     BourseCollection bourse = figureSuivieDe(doji, grandeBlanche, 200);
     bourse.Chandeliers.Item(3, std::int32_t{201});
     EXPECT_TRUE(bourse.ChandelierConfirmé(2));
@@ -83,84 +73,25 @@ TEST(Confirmation, LaDernièreBougieNEstJamaisConfirmée) {
     EXPECT_FALSE(bourse.ChandelierConfirmé(0));
 }
 
-// ---- TendanceValide ----
-
-struct CasTendanceValide {
-    const char* nom;
-    const char* avecTendance;
-    std::optional<std::int16_t> tendance;
-    std::int16_t attendue;
-    bool valide;
-};
-
-class TendanceValideTest : public testing::TestWithParam<CasTendanceValide> {};
-
-TEST_P(TendanceValideTest, Bougie) {
-    const CasTendanceValide& cas = GetParam();
-    BourseCollection bourse;
-    bourse.Ajouter("20240102", 10, 11, 9, 10, Monnaie{});
-    bourse.Options.Item(OptionsAnalyse::AvecTendance, cas.avecTendance);
-    if (cas.tendance) bourse.Tendance.Item(1, *cas.tendance);
-    EXPECT_EQ(bourse.TendanceValide(1, cas.attendue), cas.valide);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, TendanceValideTest,
-    testing::Values(CasTendanceValide{"HausseAttendueTrouvee", "1", 2, 2, true},
-                    CasTendanceValide{"HausseAttendueBaisseTrouvee", "1", 1, 2, false},
-                    CasTendanceValide{"BaisseAttendueTrouvee", "1", 1, 1, true},
-                    CasTendanceValide{"BaisseAttendueSansTendance", "1", 0, 1, false},
-                    CasTendanceValide{"SansValeurDeTendance", "1", std::nullopt, 2, false},
-                    CasTendanceValide{"TendanceDesactivee", "0", 1, 2, true},
-                    CasTendanceValide{"TendanceDesactiveeSansValeur", "0", std::nullopt, 1, true}),
-    [](const auto& info) { return info.param.nom; });
-
-// ---- ChargePondération ----
-
-TEST(Pondération, PoidsDeChaqueCode) {
-    struct Poids {
-        std::int16_t poids;
-        std::vector<std::int32_t> codes;
+TEST(TendanceValideTest, AgainstTheTrendSeriesOrAlwaysWithoutTheOption) {
+    struct Cas {
+        const char* avecTendance;
+        std::optional<std::int16_t> tendance;
+        std::int16_t attendue;
+        bool valide;
     };
-    const Poids table[] = {
-        {4, {111, 115, 116, 118, 119, 120, 121, 122, 123, 125, 126, 215, 216, 218, 219, 220, 221, 224, 225, 226, 303}},
-        {3, {104, 106, 112, 113, 114, 204, 206, 212, 213, 214, 301, 302}},
-        {2, {103, 105, 107, 108, 117, 203, 205, 207, 208, 209, 210, 217}},
-        {1, {101, 102, 201, 202, 300}},
-        {0, {100, 200, 400, 109, 124, 211, 222, 223, 0, 99, 500}},
+    const Cas cas[] = {
+        {"1", 2, 2, true}, {"1", 1, 2, false}, {"1", 1, 1, true}, {"1", 0, 1, false},
+        {"1", std::nullopt, 2, false}, {"0", 1, 2, true}, {"0", std::nullopt, 1, true},
     };
-    BourseCollection bourse;
-    std::vector<std::int16_t> attendus;
-    for (const Poids& ligne : table)
-        for (std::int32_t code : ligne.codes) {
-            bourse.Ajouter("20240102", 10, 11, 9, 10, Monnaie{});
-            bourse.Chandeliers.Item(bourse.Nombre, code);
-            attendus.push_back(ligne.poids);
-        }
-    bourse.ChargePondération();
-    ASSERT_EQ(bourse.Pondération.Longueur(), bourse.Nombre);
-    for (std::int32_t i = 1; i <= bourse.Nombre; ++i)
-        EXPECT_EQ(bourse.Pondération.Item(i), Valeur(attendus[static_cast<std::size_t>(i) - 1]))
-            << "code " << bourse.Chandeliers.Item(i).texte();
-}
-
-TEST(Pondération, CodesComparésCommeDesNombres) {
-    BourseCollection bourse;
-    const Valeur codes[] = {111.0, "213", 111.5, Valeur()};
-    for (const Valeur& code : codes) {
+    for (const Cas& c : cas) {
+        BourseCollection bourse;
         bourse.Ajouter("20240102", 10, 11, 9, 10, Monnaie{});
-        bourse.Chandeliers.Item(bourse.Nombre, code);
+        bourse.Options.Item(OptionsAnalyse::AvecTendance, c.avecTendance);
+        if (c.tendance) bourse.Tendance.Item(1, *c.tendance);
+        EXPECT_EQ(bourse.TendanceValide(1, c.attendue), c.valide)
+            << c.avecTendance << " " << c.tendance.value_or(-1) << " " << c.attendue;
     }
-    bourse.ChargePondération();
-    const std::int16_t attendus[] = {4, 3, 0, 0};
-    for (std::int32_t i = 1; i <= bourse.Nombre; ++i)
-        EXPECT_EQ(bourse.Pondération.Item(i), Valeur(attendus[i - 1])) << i;
-}
-
-TEST(Pondération, RienSansBougie) {
-    BourseCollection bourse;
-    bourse.ChargePondération();
-    EXPECT_EQ(bourse.Pondération.Longueur(), 0);
 }
 
 }  // namespace

@@ -12,28 +12,28 @@ namespace vantorelle::test {
 /// What a run of the command-line program gave.
 struct Résultat {
     int statut;
-    std::string sortie;
-    std::string erreurs;
+    std::string sortie, erreurs;
+    bool operator==(const Résultat&) const = default;
 };
 
-/// Runs vantorelle-cli with the arguments, in the test's environment (its settings and program directory),
-/// standard output and standard error kept apart.
+/// Runs vantorelle-cli with the arguments, its variables pointing at the test's settings, program directory,
+/// cache and state; standard output and standard error kept apart.
 inline Résultat lancerCli(const EnvironnementEssai& env, const std::vector<std::string>& arguments) {
     auto entreGuillemets = [](const std::string& texte) {
         std::string résultat(1, '\'');
-        for (char c : texte) {
-            if (c == '\'') résultat.append("'\\''");
-            else résultat.push_back(c);
-        }
-        résultat.push_back('\'');
-        return résultat;
+        for (char c : texte) c == '\'' ? résultat.append("'\\''") : résultat.append(1, c);
+        return résultat.append(1, '\'');
     };
-    std::string commande = entreGuillemets(VANTORELLE_CLI);
+    const Emplacements& e = env.emplacements();
+    std::string commande = "VANTORELLE_CONFIG=" + entreGuillemets(e.FichierParamètres().string()) +
+                           " VANTORELLE_HOME=" + entreGuillemets(env.programme().string()) +
+                           " XDG_CACHE_HOME=" + entreGuillemets(env.chemin("cache")) +
+                           " XDG_STATE_HOME=" + entreGuillemets(env.chemin("etat")) + " " +
+                           entreGuillemets(VANTORELLE_CLI);
     for (const std::string& argument : arguments) commande.append(" ").append(entreGuillemets(argument));
     const std::string sortie = env.chemin("sortie.txt"), erreurs = env.chemin("erreurs.txt");
     commande.append(" >").append(entreGuillemets(sortie)).append(" 2>").append(entreGuillemets(erreurs));
-    commande.append(" </dev/null");
-    const int brut = std::system(commande.c_str());
+    const int brut = std::system(commande.append(" </dev/null").c_str());
     return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, lireOctets(sortie), lireOctets(erreurs)};
 }
 

@@ -1,79 +1,52 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "main/Statut.h"
 #include "store/Erreur.h"
+#include "support/Erreurs.h"
 
 namespace vantorelle {
 namespace {
 
 using S = CompteursStat;
 
-TEST(Statut, RésuméDesCompteurs) {
-    struct Cas {
-        int baissières, haussières, neutres, hausses, baisses;
-        const char* attendu;
-    } cas[] = {
-        {3, 5, 2, 6, 4, "3 figures baissières, 5 figures haussières, 2 figures neutres, 6 clôtures en hausse, 4 clôtures en baisse"},
-        {0, 0, 0, 0, 0, "0 figures baissières, 0 figures haussières, 0 figures neutres, 0 clôtures en hausse, 0 clôtures en baisse"},
-        {40000, 1, 0, 32768, 2,
-         "40000 figures baissières, 1 figures haussières, 0 figures neutres, 32768 clôtures en hausse, 2 clôtures en baisse"},
+TEST(Statut, SummaryOfTheCountersTranslated) {
+    const struct { int ligne, colonne, nombre; } comptes[] = {
+        {S::Chandelier, S::Baisse, 3}, {S::Chandelier, S::Hausse, 5}, {S::Chandelier, S::Neutre, 2},
+        {S::Clôture, S::Hausse, 6},    {S::Clôture, S::Baisse, 4},    {S::Volume, S::Hausse, 7}};
+    CompteursStat compteurs;
+    for (const auto& c : comptes)
+        for (int k = 0; k < c.nombre; ++k) compteurs.Ajouter(c.ligne, c.colonne);
+    const Traduction crochets = [](const std::string& section, const std::string& texte) {
+        return section == sectionInterface ? "[" + texte + "]" : texte;
     };
-    for (const Cas& c : cas) {
-        CompteursStat compteurs;
-        auto ajouter = [&](int r, int col, int n) {
-            for (int k = 0; k < n; ++k) compteurs.Ajouter(r, col);
-        };
-        ajouter(S::Chandelier, S::Baisse, c.baissières);
-        ajouter(S::Chandelier, S::Hausse, c.haussières);
-        ajouter(S::Chandelier, S::Neutre, c.neutres);
-        ajouter(S::Clôture, S::Hausse, c.hausses);
-        ajouter(S::Clôture, S::Baisse, c.baisses);
-        ajouter(S::Volume, S::Hausse, 7);  // other rows do not show
-        EXPECT_EQ(StatusEcrire(compteurs, sansTraduction), c.attendu);
+    EXPECT_EQ(StatusEcrire(compteurs, crochets), "3 [figures baissières], 5 [figures haussières], 2 [figures neutres], "
+                                                 "6 [clôtures en hausse], 4 [clôtures en baisse]");
+}
+
+TEST(Statut, CountersInsideAndOutsideTheTable) {
+    CompteursStat compteurs;
+    for (const auto& rc : {std::array{0, 1}, std::array{7, 1}, std::array{1, 0}, std::array{1, 11}}) {
+        EXPECT_THROW_MSG(compteurs.Ajouter(rc[0], rc[1]), ErreurIndice, "L'indice n'appartient pas à la sélection.");
+        EXPECT_THROW_MSG(compteurs(rc[0], rc[1]), ErreurIndice, "L'indice n'appartient pas à la sélection.");
     }
-}
-
-TEST(Statut, PhrasesTraduites) {
-    CompteursStat compteurs;
-    compteurs.Ajouter(S::Chandelier, S::Hausse);
-    const Traduction anglais = [](const std::string& section, const std::string& texte) {
-        if (section != sectionInterface) return texte;
-        if (texte == "figures baissières") return std::string("bearish");
-        if (texte == "figures haussières") return std::string("bullish");
-        return texte;
-    };
-    EXPECT_EQ(StatusEcrire(compteurs, anglais),
-              "0 bearish, 1 bullish, 0 figures neutres, 0 clôtures en hausse, 0 clôtures en baisse");
-}
-
-TEST(Statut, CompteurHorsTableau) {
-    CompteursStat compteurs;
-    EXPECT_THROW(compteurs.Ajouter(7, 1), ErreurIndice);
-    EXPECT_THROW(compteurs(1, 11), ErreurIndice);
-    compteurs.Ajouter(6, 10);
-    compteurs.Initialiser();
-    EXPECT_EQ(compteurs(6, 10), 0);
-}
-
-// A rise, a fall or neither, in its own column of both groups of three.
-TEST(Statut, CompteurDuSens) {
-    struct Cas {
-        bool hausse, baisse;
-        int décalage;
-    };
-    for (const Cas& cas : {Cas{true, false, 0}, Cas{false, true, 1}, Cas{false, false, 2}}) {
-        for (const int première : {S::Hausse, S::TendanceHausse}) {
-            CompteursStat compteurs;
-            compteurs.AjouterSens(S::Volume, première, cas.hausse, cas.baisse);
-            for (int c = 1; c <= CompteursStat::colonnes; ++c)
-                EXPECT_EQ(compteurs(S::Volume, c), c == première + cas.décalage) << première << ' ' << c;
-        }
-    }
-    CompteursStat compteurs;
-    compteurs.Ajouter(S::RSI, S::Plus70, false);
-    compteurs.Ajouter(S::RSI, S::Moins30, true);
+    compteurs.Ajouter(6, 10), compteurs.Ajouter(1, 1);
+    compteurs.Ajouter(S::RSI, S::Plus70, false), compteurs.Ajouter(S::RSI, S::Moins30, true);  // counted if it holds
+    EXPECT_EQ(compteurs(6, 10) + compteurs(1, 1) + compteurs(S::RSI, S::Moins30), 3);
     EXPECT_EQ(compteurs(S::RSI, S::Plus70), 0);
-    EXPECT_EQ(compteurs(S::RSI, S::Moins30), 1);
+    compteurs.Initialiser();
+    EXPECT_EQ(compteurs(6, 10) + compteurs(1, 1) + compteurs(S::RSI, S::Moins30), 0);
+
+    // A rise, a fall or neither, in its own column of both groups of three.
+    const struct { bool hausse, baisse; int décalage; } cas[] = {{true, false, 0}, {false, true, 1}, {false, false, 2}};
+    for (const auto& sens : cas)
+        for (const int première : {S::Hausse, S::TendanceHausse}) {
+            CompteursStat parSens;
+            parSens.AjouterSens(S::Volume, première, sens.hausse, sens.baisse);
+            for (int c = 1; c <= CompteursStat::colonnes; ++c)
+                EXPECT_EQ(parSens(S::Volume, c), c == première + sens.décalage) << première << ' ' << c;
+        }
 }
 
 }  // namespace

@@ -10,16 +10,16 @@
 namespace vantorelle {
 namespace {
 
+// The direct reading of a value is a fast path: it must read exactly as the value's text does.
 void vérifierCommeLeTexte(const Valeur& v) {
-    const CaseLue directe = LectureCase::lire(v);
-    const CaseLue parLeTexte = LectureCase::lireTexte(v.texte());
+    const CaseLue directe = LectureCase::lire(v), parLeTexte = LectureCase::lireTexte(v.texte());
     ASSERT_EQ(directe.état, parLeTexte.état) << v.texte();
     EXPECT_EQ(directe.valeur.grandeur, parLeTexte.valeur.grandeur) << v.texte();
     EXPECT_EQ(directe.valeur.booléen, parLeTexte.valeur.booléen) << v.texte();
     EXPECT_EQ(directe.valeur.négatif, parLeTexte.valeur.négatif) << v.texte();
 }
 
-TEST(CalculLecture, AValueReadsAsTheNumberItsTextGives) {
+TEST(LectureCase, AValueReadsAsTheNumberItsTextGives) {
     const Valeur cas[] = {
         12.35f, -12.35f, 0.0f, -0.0f, 0.1f, 1e7f, 9999999.0f, 12345678.0f, 1234566.5f, 1.5e-5f, 1e-5f, 9.99999e-6f,
         1e15f, 9.9999e14f, 3.4e38f, 1e-40f, 1234.5677f,
@@ -31,9 +31,6 @@ TEST(CalculLecture, AValueReadsAsTheNumberItsTextGives) {
         "1e5", "1,2,3", "x",
     };
     for (const Valeur& v : cas) vérifierCommeLeTexte(v);
-}
-
-TEST(CalculLecture, EverySingleOfARandomSampleReadsAsItsText) {
     std::mt19937 aléa(7);
     std::uniform_int_distribution<std::uint32_t> bits;
     std::uniform_int_distribution<int> centimes(-1000000, 1000000);
@@ -44,17 +41,13 @@ TEST(CalculLecture, EverySingleOfARandomSampleReadsAsItsText) {
     }
 }
 
-TEST(CalculLecture, TextsOutsideNumbersAndTruthValuesNeedTheText) {
-    struct Cas {
-        const char* texte;
-        CaseLue::État état;
-    };
-    const Cas cas[] = {
+TEST(LectureCase, TextsOutsideNumbersAndTruthValuesNeedTheText) {
+    const std::pair<const char*, CaseLue::État> cas[] = {
         {"", CaseLue::État::Texte},       {"x", CaseLue::État::Texte},       {"1e5", CaseLue::État::Texte},
         {"+3", CaseLue::État::Texte},     {"1,2,3", CaseLue::État::Texte},   {"vrai", CaseLue::État::Texte},
         {"NO_EVAL", CaseLue::État::Échec}, {"1E+400", CaseLue::État::Échec}, {"-1,5E-05", CaseLue::État::Lisible},
     };
-    for (const auto& c : cas) EXPECT_EQ(LectureCase::lireTexte(c.texte).état, c.état) << c.texte;
+    for (const auto& [texte, état] : cas) EXPECT_EQ(LectureCase::lireTexte(texte).état, état) << texte;
 }
 
 }  // namespace

@@ -1,32 +1,21 @@
 #pragma once
 #include <initializer_list>
-#include <ostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "series/CalculFormule.h"
 #include "series/Fonction.h"
+#include "series/Fonctions.h"
 #include "series/Valeur.h"
 
 namespace vantorelle {
 
-/// Lets gtest show a value with its kind when an expectation fails.
-inline void PrintTo(const Valeur& v, std::ostream* sortie) {
-    static const char* const genres[] = {"vide", "double", "simple", "monnaie", "entier", "long", "booléen", "texte"};
-    *sortie << genres[static_cast<int>(v.genre())] << "(" << v.texte() << ")";
-}
-
 /// A series holding the given values, in order.
-inline Fonction série(std::initializer_list<Valeur> valeurs, std::string nom = "") {
+inline Fonction série(const std::vector<Valeur>& valeurs, std::string nom = "") {
     Fonction f;
     f.Nom(std::move(nom));
     for (const Valeur& v : valeurs) f.Ajouter(v);
-    return f;
-}
-
-/// A series of singles.
-inline Fonction sérieSimple(std::initializer_list<float> valeurs) {
-    Fonction f;
-    for (float v : valeurs) f.Ajouter(v);
     return f;
 }
 
@@ -42,4 +31,75 @@ inline std::vector<Valeur> simples(std::initializer_list<float> valeurs) {
     return std::vector<Valeur>(valeurs.begin(), valeurs.end());
 }
 
+namespace test {
+
+/// One security's published series, in publishing order; a shorter column leaves the older values in place.
+struct Cours {
+    std::vector<Valeur> date{}, nom{}, maximum{}, minimum{}, clôture{}, volume{}, chandeliers{}, volatilité{},
+        pondération{};
+    std::int32_t n = 0;  // the candle count
+};
+
+/// A formula collection scanned security after security, the way the scan drives it: the formulas first,
+/// then the nine published series (the volatility a new series each time, with an empty name).
+class Scène {
+public:
+    enum class Chemin { Substitution, Compilé };
+
+    explicit Scène(const std::vector<std::string>& lignes, std::vector<std::string> constantes = {})
+        : constantes_(std::make_shared<Fonction::ListeConstantes>(std::move(constantes))) {
+        for (const std::string& ligne : lignes) {
+            auto f = std::make_unique<Fonction>();
+            f->Nom(Fonctions::NomCst(ligne));
+            f->Formule(Fonctions::ValeurCst(ligne));
+            f->Constantes(constantes_);
+            membres_.Add(std::move(f), Fonctions::NomCst(ligne));
+        }
+        nombre_ = membres_.Count();
+        for (std::size_t k = 0; k < 9; ++k) séries_[k].Nom(noms[k]);
+    }
+
+    /// Publishes the security's series, sizes and evaluates every formula in file order, and takes the
+    /// series out again (not after an error).
+    void évaluer(const Cours& c, Chemin chemin) {
+        const std::vector<Valeur>* colonnes[] = {&c.date,   &c.nom,         &c.maximum,    &c.minimum,    &c.clôture,
+                                                 &c.volume, &c.chandeliers, &c.volatilité, &c.pondération};
+        for (std::size_t k = 0; k < 9; ++k) {
+            if (k == 7) {
+                auto volatilité = std::make_unique<Fonction>();
+                for (const Valeur& v : c.volatilité) volatilité->Ajouter(v);
+                membres_.Add(std::move(volatilité), "");
+                continue;
+            }
+            for (std::size_t p = 0; p < colonnes[k]->size(); ++p)
+                séries_[k].Item(static_cast<std::int32_t>(p + 1), (*colonnes[k])[p]);
+            membres_.Add(séries_[k], noms[k]);
+        }
+        for (std::int32_t j = 1; j <= nombre_; ++j) {
+            formule(j).Allouer(c.n);
+            formule(j).Longueur(c.n);
+        }
+        for (std::int32_t j = 1; j <= nombre_; ++j) {
+            if (chemin == Chemin::Substitution) CalculFormule::parSubstitution(formule(j), membres_);
+            else CalculFormule::compilé(formule(j), membres_);
+        }
+        for (const char* nom : noms) membres_.Remove(std::string(nom));
+    }
+
+    Fonction& formule(std::int32_t j) { return membres_.Item(j); }
+    Fonction& formule(const std::string& nom) { return membres_.Item(nom); }
+    Fonctions& membres() { return membres_; }
+    /// Published series k (0 Date ... 6 Chandeliers, 8 Pondération).
+    Fonction& série(std::size_t k) { return séries_[k]; }
+
+private:
+    static constexpr const char* noms[] = {"Date",   "Nom",         "Maximum", "Minimum",    "Clôture",
+                                           "Volume", "Chandeliers", "",        "Pondération"};
+    std::shared_ptr<Fonction::ListeConstantes> constantes_;
+    Fonctions membres_;
+    std::int32_t nombre_ = 0;
+    Fonction séries_[9];  // 7, the volatility, is a new series each time
+};
+
+}  // namespace test
 }  // namespace vantorelle

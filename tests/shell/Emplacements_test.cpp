@@ -3,71 +3,60 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "support/EnvironnementEssai.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
 
-using test::EnvironnementEssai;
 namespace fs = std::filesystem;
 
-/// The environment of a user who set none of the program's variables, with the home in the test's folder.
-class SansVariables : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (const char* nom : {"VANTORELLE_CONFIG", "VANTORELLE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-            env.changer(nom, std::nullopt);
-        env.changer("HOME", env.chemin("maison"));
-    }
-    EnvironnementEssai env;
-};
+/// The locations of a program started with exactly these variables.
+Emplacements avec(const std::map<std::string, std::string>& variables) {
+    return Emplacements::depuisEnvironnement([&](const char* nom) -> const char* {
+        const auto trouvée = variables.find(nom);
+        return trouvée == variables.end() ? nullptr : trouvée->second.c_str();
+    });
+}
 
-TEST_F(SansVariables, LesEmplacementsParDefaut) {
-    EXPECT_EQ(FichierParamètres(), fs::path(env.chemin("maison/.config/Vantorelle/Vantorelle.ini")));
-    EXPECT_EQ(RépertoireProgramme(), fs::path(env.chemin("maison/.local/share/Vantorelle")));
-    EXPECT_EQ(RépertoireCache(), fs::path(env.chemin("maison/.cache/Vantorelle")));
-    EXPECT_EQ(RépertoireWindows(), env.chemin("maison/.cache/Vantorelle") + "/");
-    // The directories are made on first use; the settings file only when something is written.
+// Without the program's variables, in the home folder; XDG variables only when absolute. The folders are made
+// on first use, the settings file only when something is written.
+TEST(Emplacements, DefaultPlacesThenAbsoluteXdgVariablesOnly) {
+    EnvironnementEssai env;
+    const Emplacements défaut = avec({{"HOME", env.chemin("maison")}});
+    EXPECT_EQ(défaut.FichierParamètres(), fs::path(env.chemin("maison/.config/Vantorelle/Vantorelle.ini")));
+    EXPECT_EQ(défaut.RépertoireProgramme(), fs::path(env.chemin("maison/.local/share/Vantorelle")));
+    EXPECT_EQ(défaut.RépertoireWindows(), env.chemin("maison/.cache/Vantorelle") + "/");
+    EXPECT_EQ(défaut.RépertoireÉtat(), fs::path(env.chemin("maison/.local/state/Vantorelle")));
     EXPECT_TRUE(fs::is_directory(env.chemin("maison/.local/share/Vantorelle")));
     EXPECT_TRUE(fs::is_directory(env.chemin("maison/.cache/Vantorelle")));
     EXPECT_FALSE(fs::exists(env.chemin("maison/.config")));
+    const Emplacements xdg = avec({{"HOME", env.chemin("maison")},
+                                   {"XDG_CONFIG_HOME", env.chemin("conf")},
+                                   {"XDG_DATA_HOME", "relatif/donnees"},
+                                   {"XDG_CACHE_HOME", env.chemin("cache")}});
+    EXPECT_EQ(xdg.FichierParamètres(), fs::path(env.chemin("conf/Vantorelle/Vantorelle.ini")));
+    EXPECT_EQ(xdg.RépertoireProgramme(), fs::path(env.chemin("maison/.local/share/Vantorelle")));
+    EXPECT_EQ(xdg.RépertoireCache(), fs::path(env.chemin("cache/Vantorelle")));
 }
 
-TEST_F(SansVariables, LesVariablesXdgAbsoluesSeulement) {
-    env.changer("XDG_CONFIG_HOME", env.chemin("conf"));
-    env.changer("XDG_DATA_HOME", "relatif/donnees");
-    env.changer("XDG_CACHE_HOME", env.chemin("cache"));
-    EXPECT_EQ(FichierParamètres(), fs::path(env.chemin("conf/Vantorelle/Vantorelle.ini")));
-    EXPECT_EQ(RépertoireProgramme(), fs::path(env.chemin("maison/.local/share/Vantorelle")));
-    EXPECT_EQ(RépertoireCache(), fs::path(env.chemin("cache/Vantorelle")));
-}
-
-TEST_F(SansVariables, LesVariablesDuProgrammeRemplacentTout) {
-    env.changer("VANTORELLE_CONFIG", env.chemin("essai.ini"));
-    env.changer("VANTORELLE_HOME", env.chemin("programme/neuf"));
-    EXPECT_EQ(FichierParamètres(), fs::path(env.chemin("essai.ini")));
-    EXPECT_EQ(RépertoireProgramme(), fs::path(env.chemin("programme/neuf")));
-    EXPECT_TRUE(fs::is_directory(env.chemin("programme/neuf")));
-}
-
-TEST_F(SansVariables, UnCheminRelatifResteCeluiDuDepart) {
+// The program's own variables, a relative one taken from the directory of the start. Its files are read from
+// the user's folder, then from those installed.
+TEST(Emplacements, TheProgramsVariablesAndFiles) {
+    EnvironnementEssai env;
     const fs::path départ = fs::current_path();
     fs::current_path(env.racine());
-    const fs::path relatif = fs::path("relatif") / env.racine().filename() / "essai.ini";  // new at every run
-    env.changer("VANTORELLE_CONFIG", relatif.string());
-    EXPECT_EQ(FichierParamètres(), env.racine() / relatif);
+    const Emplacements e = avec({{"VANTORELLE_CONFIG", "relatif/essai.ini"}, {"VANTORELLE_HOME", env.chemin("programme")}});
     fs::current_path(départ);
-    EXPECT_EQ(FichierParamètres(), env.racine() / relatif);
-}
-
-TEST(Emplacements, LesFichiersDuProgrammeSeLisentChezLUtilisateurPuisParmiLesInstalles) {
-    EnvironnementEssai env;
-    EXPECT_EQ(RépertoireInstallé(), fs::path(VANTORELLE_SOURCE_DATA_DIR));  // run from a build folder
-    env.écrire("programme/Formules.txt", "");
-    EXPECT_EQ(FichierProgramme("Formules.txt"), env.programme() / "Formules.txt");
-    EXPECT_EQ(FichierProgramme("Absent.lng"), env.programme() / "Absent.lng");
+    EXPECT_EQ(e.FichierParamètres(), env.racine() / "relatif/essai.ini");
+    EXPECT_EQ(e.RépertoireProgramme(), env.programme());
+    EXPECT_EQ(e.RépertoireInstallé(), fs::path(VANTORELLE_SOURCE_DATA_DIR));  // run from a build folder
+    env.écrire("programme/b.gif", "");
+    EXPECT_EQ(e.FichierProgramme("b.gif"), env.programme() / "b.gif");
+    EXPECT_EQ(e.FichierProgramme("bi.gif"), fs::path(VANTORELLE_SOURCE_DATA_DIR) / "bi.gif");
+    EXPECT_EQ(e.FichierProgramme("Absent.lng"), env.programme() / "Absent.lng");
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

@@ -4,252 +4,145 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
+#include "shell/DefautsDemarrage.h"
+#include "store/Encodage.h"
 #include "support/EnvironnementEssai.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
 
-using test::EnvironnementEssai;
-using test::lireOctets;
 namespace fs = std::filesystem;
 
-INI registre() { return INI(1, "Vantorelle"); }
+INI registre(const EnvironnementEssai& env) { return INI(env.emplacements(), 1, "Vantorelle"); }
 
-struct Lecture {
-    const char* section;
-    const char* clé;
-    const char* défaut;
-    const char* attendu;
-};
+using Lecture = std::tuple<const char*, const char*, const char*, const char*>;  // section, key, default, value
 
-TEST(INI, Mode1LitLeFichierDeParametres) {
+// Sections without regard to case, keys exactly (accents included), blanks trimmed; an empty value reads as
+// the default. Written as a user would: a new key after the last of its section, a new section at the end, the
+// value as given; another application has its own file beside ours.
+TEST(INI, Mode1ReadsAndWritesTheSettingsFile) {
     EnvironnementEssai env;
-    env.écrire("config/Vantorelle.ini",
-               "[BourseCollection]\n"
-               "Tolérance=0,0625\n"
-               "  Période = 20  \n"
-               "Vide=\n"
-               "\n"
-               "[path]\n"
-               "PathPlotanex=/d/plotanex/\n"
-               "Adresse=http://x/?a=b\n");
-    const Lecture cas[] = {
-        {"BourseCollection", "Tolérance", "x", "0,0625"},
-        {"BOURSECOLLECTION", "Période", "x", "20"},    // sections without regard to case, blanks trimmed
-        {"BourseCollection", "période", "x", "x"},     // keys exactly
-        {"BourseCollection", "Tolerance", "x", "x"},   // accents included
-        {"BourseCollection", "Vide", "défaut", "défaut"},
-        {"Path", "PathPlotanex", "", "/d/plotanex/"},
-        {"Path", "Adresse", "", "http://x/?a=b"},
-        {"Path", "Absente", "défaut", "défaut"},
-        {"Autre", "Tolérance", "", ""},
-    };
-    for (const Lecture& c : cas)
-        EXPECT_EQ(registre().Value(c.section, c.clé, c.défaut), c.attendu) << c.section << "/" << c.clé;
-}
-
-TEST(INI, Mode1EcritCommeUnUtilisateurLEcrirait) {
-    EnvironnementEssai env;
-    INI ini = registre();
-    ini.Value("BourseCollection", "Tolérance", "", "0,0625");
-    ini.Value("Path", "Editeur", "", "xdg-open");
-    ini.Value("BourseCollection", "Période", "", "14");
-    ini.Value("bourseCOLLECTION", "Tolérance", "", "0,125");
-    ini.Value("Path", "Vide", "", "");
-    EXPECT_EQ(lireOctets(env.paramètres()),
-              "[BourseCollection]\n"
-              "Tolérance=0,125\n"
-              "Période=14\n"
-              "[Path]\n"
-              "Editeur=xdg-open\n"
-              "Vide=\n");
-    EXPECT_EQ(ini.Value("Path", "Vide", "défaut"), "défaut");
-    EXPECT_FALSE(fs::exists(env.paramètres() + ".bak"));
-}
-
-TEST(INI, Mode1AjouteUneCleApresLaDerniereDeSaSection) {
-    EnvironnementEssai env;
+    env.écrire("config/Vantorelle.ini", "[BourseCollection]\nTolérance=0,0625\n  Période = 20  \nVide=\n\n[path]\n"
+                                        "PathPlotanex=/d/plotanex/\nAdresse=http://x/?a=b\n");
+    const Lecture cas[] = {{"BourseCollection", "Tolérance", "x", "0,0625"}, {"BOURSECOLLECTION", "Période", "x", "20"},
+        {"BourseCollection", "période", "x", "x"}, {"BourseCollection", "Tolerance", "x", "x"},
+        {"BourseCollection", "Vide", "défaut", "défaut"}, {"Path", "PathPlotanex", "", "/d/plotanex/"},
+        {"Path", "Adresse", "", "http://x/?a=b"}, {"Path", "Absente", "défaut", "défaut"}, {"Autre", "Tolérance", "", ""}};
+    for (const auto& [section, clé, défaut, attendu] : cas)
+        EXPECT_EQ(registre(env).Value(section, clé, défaut), attendu) << section << "/" << clé;
     env.écrire("config/Vantorelle.ini", "[A]\nx = 1\n\n[B]\ny=2\n");
-    registre().Value("a", "z", "", "3 ");
-    EXPECT_EQ(lireOctets(env.paramètres()), "[A]\nx = 1\nz=3 \n\n[B]\ny=2\n");
-    EXPECT_EQ(registre().Value("A", "z", ""), "3");
-}
-
-TEST(INI, Mode1UneAutreApplicationALeSienACote) {
-    EnvironnementEssai env;
-    INI autre(1, "Autre");
-    autre.Value("S", "k", "", "v");
+    for (auto [section, clé, valeur] : {std::tuple{"a", "z", "3 "}, {"b", "y", ""}, {"C", "w", "4"}})
+        registre(env).Value(section, clé, "", valeur);
+    EXPECT_EQ(lireOctets(env.paramètres()), "[A]\nx = 1\nz=3 \n\n[B]\ny=\n[C]\nw=4\n");
+    EXPECT_EQ(registre(env).Value("A", "z", ""), "3");
+    INI(env.emplacements(), 1, "Autre").Value("S", "k", "", "v");
     EXPECT_EQ(lireOctets(env.chemin("config/Autre.ini")), "[S]\nk=v\n");
-    EXPECT_EQ(registre().Value("S", "k", "d"), "d");
-    EXPECT_EQ(autre.Value("S", "k", "d"), "v");
+    EXPECT_EQ(registre(env).Value("S", "k", "d"), "d");
 }
 
-TEST(INI, Mode1LitLeTexteDUnFichierAbimeEtLeSauveUneFois) {
-    struct Cas {
-        const char* nom;
-        std::string contenu;
-        const char* lu;             // Path/PathPlotanex before the write
-        std::string après;          // the file after writing Path/AfficherDate=1
-        bool sauvegarde;
-    };
+// What can be read of a damaged file is read; the first write saves the file as the user left it in ".bak".
+TEST(INI, Mode1ReadsADamagedFileAndSavesItOnce) {
+    // The file, Path/PathPlotanex before the write, the file after writing Path/AfficherDate=1, saved or not.
+    struct Cas { std::string contenu; const char* lu; std::string après; bool sauvegarde; };
+    const std::string écrit = "[Path]\nPathPlotanex=/a/\nAfficherDate=1\n";
     const Cas cas[] = {
-        {"vide", "", "défaut", "[Path]\nAfficherDate=1\n", false},
-        {"fins de ligne CR LF", "[Path]\r\nPathPlotanex=/a/\r\n", "/a/", "[Path]\nPathPlotanex=/a/\nAfficherDate=1\n", false},
-        {"marque d'ordre", "\xEF\xBB\xBF[Path]\nPathPlotanex=/a/\n", "/a/", "[Path]\nPathPlotanex=/a/\nAfficherDate=1\n", false},
-        {"octet nul", std::string("[Path]\nPathPlotanex=/a/\nX\0Y=1\n", 25), "/a/",
-         "[Path]\nPathPlotanex=/a/\nAfficherDate=1\n", true},
-        {"lignes cassées", "; notes\nn'importe quoi\n[Path\n[Path]\nPathPlotanex=/a/\n=sans clé\n", "/a/",
-         "[Path]\nPathPlotanex=/a/\nAfficherDate=1\n", true},
-        {"Windows-1252", "[Path]\nPathPlotanex=/donn\xE9" "es/\n", "/données/",
-         "[Path]\nPathPlotanex=/données/\nAfficherDate=1\n", true},
-        {"clé hors section", "PathPlotanex=/z/\n[Path]\n", "défaut", "PathPlotanex=/z/\n[Path]\nAfficherDate=1\n", false},
+        {"", "défaut", "[Path]\nAfficherDate=1\n", false},
+        {"[Path]\r\nPathPlotanex=/a/\r\n", "/a/", écrit, false},
+        {"\xEF\xBB\xBF[Path]\nPathPlotanex=/a/\n", "/a/", écrit, false},  // a byte order mark
+        {std::string("[Path]\nPathPlotanex=/a/\nX\0Y=1\n", 25), "/a/", écrit, true},
+        {"; notes\nn'importe quoi\n[Path\n[Path]\nPathPlotanex=/a/\n=sans clé\n", "/a/", écrit, true},
+        {"[Path]\nPathPlotanex=/donn\xE9" "es/\n", "/données/", "[Path]\nPathPlotanex=/données/\nAfficherDate=1\n", true},
+        {"PathPlotanex=/z/\n[Path]\n", "défaut", "PathPlotanex=/z/\n[Path]\nAfficherDate=1\n", false},
     };
     for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+        SCOPED_TRACE(c.contenu);
         EnvironnementEssai env;
         env.écrire("config/Vantorelle.ini", c.contenu);
-        EXPECT_EQ(registre().Value("Path", "PathPlotanex", "défaut"), c.lu);
-        registre().Value("Path", "AfficherDate", "", "1");
+        EXPECT_EQ(registre(env).Value("Path", "PathPlotanex", "défaut"), c.lu);
+        registre(env).Value("Path", "AfficherDate", "", "1");
         EXPECT_EQ(lireOctets(env.paramètres()), c.après);
+        registre(env).Value("Path", "AfficherDate", "", "0");  // the next write finds a clean file
         EXPECT_EQ(fs::exists(env.paramètres() + ".bak"), c.sauvegarde);
-        if (c.sauvegarde) {
-            EXPECT_EQ(lireOctets(env.paramètres() + ".bak"), c.contenu);
-        }
-        // The next write finds a clean file: the backup keeps what the user wrote.
-        registre().Value("Path", "AfficherDate", "", "0");
-        if (c.sauvegarde) {
-            EXPECT_EQ(lireOctets(env.paramètres() + ".bak"), c.contenu);
-        }
+        if (c.sauvegarde) { EXPECT_EQ(lireOctets(env.paramètres() + ".bak"), c.contenu); }
     }
 }
 
-TEST(INI, Mode1UnFichierQuOnNePeutEcrireResteEntier) {
+// A read-only file stays whole; a store that cannot be read gives the defaults; other modes read only the
+// default and write nothing.
+TEST(INI, WithoutAWritableStoreNothingChanges) {
     EnvironnementEssai env;
-    const std::string contenu = "[Path]\nPathPlotanex=/a/\nnon analysable\n";
-    const std::string chemin = env.écrire("config/Vantorelle.ini", contenu);
-    fs::permissions(chemin, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    registre().Value("Path", "PathPlotanex", "", "/b/");
-    EXPECT_EQ(lireOctets(chemin), contenu);
-    EXPECT_EQ(registre().Value("Path", "PathPlotanex", ""), "/a/");
-    EXPECT_FALSE(fs::exists(chemin + ".bak"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(env.chemin("config")), fs::directory_iterator()), 1);
-}
-
-TEST(INI, Mode1UnMagasinInaccessibleDonneLesDefauts) {
-    EnvironnementEssai env;
-    fs::create_directories(env.paramètres());  // a folder where the file should be
-    registre().Value("Path", "PathPlotanex", "", "/b/");
-    EXPECT_EQ(registre().Value("Path", "PathPlotanex", "défaut"), "défaut");
-    EXPECT_TRUE(fs::is_directory(env.paramètres()));
-
-    const std::string fichier = env.écrire("simple", "x");
-    env.changer("VANTORELLE_CONFIG", fichier + "/Vantorelle.ini");  // under a file
-    registre().Value("Path", "PathPlotanex", "", "/b/");
-    EXPECT_EQ(registre().Value("Path", "PathPlotanex", "défaut"), "défaut");
-    EXPECT_EQ(lireOctets(fichier), "x");
-}
-
-TEST(INI, Mode3LitCommeLesAppelsDeProfilPrive) {
-    EnvironnementEssai env;
-    const std::string long1200(1200, '\xE9');
-    const std::string chemin = env.écrire("langue.lng",
-                                          "cl\xE9=hors section\r\n"
-                                          "[frmT\xE9l\xE9" "charger]\r\n"
-                                          "  Caption = \"T\xE9l\xE9" "chargement\"  \r\n"
-                                          "cmdOK='OK'\r\n"
-                                          "Guillemet=\"abc'\r\n"
-                                          "Vide=\r\n"
-                                          "Vide2=\"\"\r\n"
-                                          "SansEgal\r\n"
-                                          "Long=" + long1200 + "\r\n"
-                                          "[FRMT\xC9L\xC9" "CHARGER]\r\n"
-                                          "Autre=ignorée\r\n"
-                                          "[Section]\n"
-                                          "cl\xE9=1\n"
-                                          "CL\xC9=2\n");
-    const INI ini(3, chemin);
-    const Lecture cas[] = {
-        {"frmtélécharger", "caption", "d", "Téléchargement"},
-        {"FRMTÉLÉCHARGER", "CMDOK", "d", "OK"},
-        {"frmTélécharger", "Guillemet", "d", "\"abc'"},
-        {"frmTélécharger", "Vide", "d", "d"},
-        {"frmTélécharger", "Vide2", "d", "d"},
-        {"frmTélécharger", "SansEgal", "d", "d"},
-        {"frmTélécharger", "Autre", "d", "d"},  // only the first section of a name is read
-        {"Section", "Clé", "d", "1"},
-        {"", "clé", "d", "d"},
-        {"Absente", "Caption", "d", "d"},
-    };
-    for (const Lecture& c : cas) EXPECT_EQ(ini.Value(c.section, c.clé, c.défaut), c.attendu) << c.section << "/" << c.clé;
-
-    // 999 characters of Windows-1252 are 1998 bytes of UTF-8.
-    std::string attendu;
-    for (int i = 0; i < 999; ++i) attendu += "é";
-    EXPECT_EQ(ini.Value("frmTélécharger", "Long", ""), attendu);
-}
-
-TEST(INI, Mode3EcritEnWindows1252SansToucherAuReste) {
-    EnvironnementEssai env;
-    const std::string chemin = env.écrire("langue.lng",
-                                          "; notes\r\n"
-                                          "[frmA]\r\n"
-                                          "  Caption = Ancien \r\n"
-                                          "cmdX=X\r\n"
-                                          "\r\n"
-                                          "[frmB]\n"
-                                          "y=1");
-    INI ini(3, chemin);
-    ini.Value("FRMA", "caption", "", "Nouveau");
-    ini.Value("frmA", "cmdÉ", "", "é");
-    ini.Value("frmB", "z", "", "2");
-    ini.Value("frmÇ", "k", "", "v");
-    EXPECT_EQ(lireOctets(chemin),
-              "; notes\r\n"
-              "[frmA]\r\n"
-              "Caption=Nouveau\r\n"
-              "cmdX=X\r\n"
-              "cmd\xC9=\xE9\r\n"
-              "\r\n"
-              "[frmB]\n"
-              "y=1\r\n"
-              "z=2\r\n"
-              "[frm\xC7]\r\n"
-              "k=v\r\n");
-    EXPECT_EQ(ini.Value("frmç", "K", ""), "v");
-}
-
-TEST(INI, Mode3UnNomSansRepertoireEstDansLeRepertoireDuProgramme) {
-    EnvironnementEssai env;
-    INI ini(3, "Essai.lng");
-    ini.Value("S", "k", "", "v");
-    EXPECT_EQ(lireOctets((env.programme() / "Essai.lng").string()), "[S]\r\nk=v\r\n");
-    EXPECT_EQ(ini.Value("s", "K", ""), "v");
-}
-
-TEST(INI, LesAutresModesNeLisentQueLeDefautEtNEcriventRien) {
-    EnvironnementEssai env;
-    for (const std::int32_t mode : {0, 2, 4, -1}) {
-        INI ini(mode, "Vantorelle");
+    for (INI ini : {INI(env.emplacements(), 0, "Vantorelle"), INI(env.emplacements(), 2, "Vantorelle"), INI(env.emplacements(), 4, "Vantorelle"), INI(env.emplacements(), -1, "Vantorelle"), INI(env.emplacements(), 1, "")}) {
         ini.Value("Path", "PathPlotanex", "", "/x/");
         EXPECT_EQ(ini.Value("Path", "PathPlotanex", "défaut"), "défaut");
     }
     EXPECT_FALSE(fs::exists(env.paramètres()));
-    INI sansNom(1, "");
-    sansNom.Value("Path", "PathPlotanex", "", "/x/");
-    EXPECT_EQ(sansNom.Value("Path", "PathPlotanex", "défaut"), "défaut");
-    EXPECT_FALSE(fs::exists(env.paramètres()));
+    const std::string contenu = "[Path]\nPathPlotanex=/a/\nnon analysable\n";
+    const std::string chemin = env.écrire("config/Vantorelle.ini", contenu);
+    fs::permissions(chemin, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    registre(env).Value("Path", "PathPlotanex", "", "/b/");
+    EXPECT_EQ(lireOctets(chemin), contenu);
+    EXPECT_EQ(registre(env).Value("Path", "PathPlotanex", ""), "/a/");
+    EXPECT_EQ(std::distance(fs::directory_iterator(env.chemin("config")), fs::directory_iterator()), 1);
+    fs::remove(chemin), fs::create_directories(env.paramètres());  // a folder where the file should be
+    registre(env).Value("Path", "PathPlotanex", "", "/b/");
+    EXPECT_EQ(registre(env).Value("Path", "PathPlotanex", "défaut"), "défaut");
+    EXPECT_TRUE(fs::is_directory(env.paramètres()));
 }
 
-TEST(INI, ChampsParDefaut) {
-    INI ini;
-    EXPECT_EQ(ini.Mode(), 3);
-    EXPECT_EQ(ini.Path(), "");
-    ini.Mode(1);
-    ini.Path("Vantorelle");
-    EXPECT_EQ(ini.Mode(), 1);
-    EXPECT_EQ(ini.Path(), "Vantorelle");
+// Sections and keys without regard to case, in Windows-1252; quotes of either kind taken off; only the first
+// section of a name is read; a value is cut at 999 characters.
+TEST(INI, Mode3ReadsAsPrivateProfileCallsDo) {
+    EnvironnementEssai env;
+    const std::string chemin = env.écrire("langue.lng", "cl\xE9=hors section\r\n[frmT\xE9l\xE9" "charger]\r\n"
+                                                        "  Caption = \"T\xE9l\xE9" "chargement\"  \r\ncmdOK='OK'\r\n"
+                                                        "Guillemet=\"abc'\r\nVide=\r\nVide2=\"\"\r\nSansEgal\r\nLong=" +
+                                                            std::string(1200, '\xE9') + "\r\n[FRMT\xC9L\xC9" "CHARGER]\r\n"
+                                                        "Autre=ignorée\r\n[Section]\ncl\xE9=1\nCL\xC9=2\n");
+    const INI ini(env.emplacements(), 3, chemin);
+    const Lecture cas[] = {{"frmtélécharger", "caption", "d", "Téléchargement"}, {"FRMTÉLÉCHARGER", "CMDOK", "d", "OK"},
+        {"frmTélécharger", "Guillemet", "d", "\"abc'"}, {"frmTélécharger", "Vide", "d", "d"}, {"frmTélécharger", "Vide2", "d", "d"},
+        {"frmTélécharger", "SansEgal", "d", "d"}, {"frmTélécharger", "Autre", "d", "d"}, {"Section", "Clé", "d", "1"},
+        {"", "clé", "d", "d"}, {"Absente", "Caption", "d", "d"}};
+    for (const auto& [section, clé, défaut, attendu] : cas) EXPECT_EQ(ini.Value(section, clé, défaut), attendu) << section;
+    EXPECT_EQ(ini.Value("frmTélécharger", "Long", ""), depuisWindows1252(std::string(999, '\xE9')));
+}
+
+TEST(INI, Mode3WritesWindows1252LeavingTheRestAlone) {
+    EnvironnementEssai env;
+    const std::string chemin =
+        env.écrire("langue.lng", "; notes\r\n[frmA]\r\n  Caption = Ancien \r\ncmdX=X\r\n\r\n[frmB]\ny=1");
+    INI ini(env.emplacements(), 3, chemin);
+    for (auto [section, clé, valeur] : {std::tuple{"FRMA", "caption", "Nouveau"}, {"frmA", "cmdÉ", "é"}, {"frmB", "z", "2"},
+                                        {"frmÇ", "k", "v"}})
+        ini.Value(section, clé, "", valeur);
+    EXPECT_EQ(lireOctets(chemin), "; notes\r\n[frmA]\r\nCaption=Nouveau\r\ncmdX=X\r\ncmd\xC9=\xE9\r\n\r\n[frmB]\ny=1\r\n"
+                                  "z=2\r\n[frm\xC7]\r\nk=v\r\n");
+    EXPECT_EQ(ini.Value("frmç", "K", ""), "v");
+    INI local(env.emplacements(), 3, "Essai.lng");  // a name without a folder is in the program's folder
+    local.Value("S", "k", "", "v");
+    EXPECT_EQ(lireOctets((env.programme() / "Essai.lng").string()), "[S]\r\nk=v\r\n");
+    EXPECT_EQ(local.Value("s", "K", ""), "v");
+}
+
+// An empty store gets the eight keys in order. Values present stay, even text (that is the readers' business);
+// empty ones take the default, missing ones come after the section's last key; the weighting and the download
+// folder are left alone.
+TEST(DefautsDemarrage, DefaultsFillWhatIsMissingOrEmpty) {
+    EnvironnementEssai env;
+    ÉcrireDéfautsDémarrage(env.emplacements());
+    EXPECT_EQ(lireOctets(env.paramètres()), "[BourseCollection]\nTolérance=0,0625\nPériode=14\nPériode2=9\n"
+                                            "TailleMarubozu=1\n[Path]\nPathPlotanex=" + env.programme().string() +
+                                                "/\nEditeur=xdg-open\nAvecFormules=0\nAfficherDate=1\n");
+    env.écrire("config/Vantorelle.ini",
+               "[BourseCollection]\nPériode=20\nTolérance=\nPériode2=abc\nPondération=\n"
+               "[Path]\nPathPlotanex=/d/plotanex/\nEditeur=\nAvecFormules=1\nAfficherDate=0\nTelechargement=\n");
+    ÉcrireDéfautsDémarrage(env.emplacements());
+    EXPECT_EQ(lireOctets(env.paramètres()),
+              "[BourseCollection]\nPériode=20\nTolérance=0,0625\nPériode2=abc\nPondération=\nTailleMarubozu=1\n"
+              "[Path]\nPathPlotanex=/d/plotanex/\nEditeur=xdg-open\nAvecFormules=1\nAfficherDate=0\nTelechargement=\n");
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test

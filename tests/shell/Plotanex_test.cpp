@@ -1,188 +1,111 @@
-#include "shell/Plotanex.h"
+#include "shell/RacineDonnees.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "support/EnvironnementEssai.h"
 #include "shell/BureauSysteme.h"
 #include "shell/INI.h"
 #include "shell/OuvrirDocument.h"
+#include "shell/Plotanex.h"
+#include "support/EnvironnementEssai.h"
 
-namespace vantorelle {
+namespace vantorelle::test {
 namespace {
 
-using test::EnvironnementEssai;
-using test::lireOctets;
 using ::testing::ElementsAre;
 namespace fs = std::filesystem;
 
+
 /// A data root inside the test's folder, named in the settings.
-class BaseEssai : public ::testing::Test {
+class DataRoot : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(env.chemin("racine"));
-        INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", racine());
-    }
-    std::string racine() const { return env.chemin("racine") + "/"; }
-    std::string écrire(const std::string& relatif, std::string_view octets) const {
-        return env.écrire("racine/" + relatif, octets);
+    void SetUp() override { fs::create_directories(racine), choisirRacine(racine); }
+    void choisirRacine(const std::string& chemin) {
+        INI(env.emplacements(), 1, "Vantorelle").Value("Path", "PathPlotanex", "", chemin);
     }
     EnvironnementEssai env;
+    const std::string racine = env.chemin("racine") + "/";
+    const fs::path départ = fs::current_path();
 };
 
-TEST_F(BaseEssai, CheminBaseLitLeParametreAvecDesBarres) {
-    EXPECT_EQ(CheminBase(), racine());
-    INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", "C:\\Plotanex\\");
-    EXPECT_EQ(CheminBase(), "C:/Plotanex/");
-    INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", "");
-    EXPECT_EQ(CheminBase(), "");
-}
-
-TEST_F(BaseEssai, FichierHisto) {
-    for (const char* nom : {"Gamma_XX0001.txt", "Alpha_FR0000000001.txt", "Beta_fr0000000002.TXT",
-                            "DeltaFR0000000003.txt", "Epsilon_FR0000000004.txt.bak", "a_b_FR0000000005.txt"})
-        écrire(std::string("base/histo/") + nom, "");
-    const std::string histo = racine() + "base/histo/";
-    struct Cas {
-        const char* code;
-        std::string attendu;
-    };
-    const Cas cas[] = {
-        {"FR0000000001", histo + "Alpha_FR0000000001.txt"},
-        {"0001", histo + "Alpha_FR0000000001.txt"},  // the tail of a code: the first in name order
-        {"XX0001", histo + "Gamma_XX0001.txt"},
-        {"FR0000000002", histo + "Beta_fr0000000002.TXT"},
-        {"fr0000000001", histo + "Alpha_FR0000000001.txt"},
-        {"FR0000000003", ""},  // no "_" before the code
-        {"FR0000000004", ""},
-        {"b_FR0000000005", histo + "a_b_FR0000000005.txt"},
-        {"FR9", ""},
-    };
-    for (const Cas& c : cas) EXPECT_EQ(FichierHisto(c.code), c.attendu) << c.code;
-}
-
-TEST_F(BaseEssai, FichierHistoDansUnRepertoireAutrementEcrit) {
-    écrire("Base/Histo/Alpha_FR0000000001.txt", "");
-    EXPECT_EQ(FichierHisto("FR0000000001"), racine() + "Base/Histo/Alpha_FR0000000001.txt");
-}
-
-TEST_F(BaseEssai, ReconstruireTout) {
-    écrire("base/groupe/CAC.txt", "FR2\tDeux\r\nFR1\tUn\r\n\r\n");
-    écrire("base/groupe/Autre.txt", "FR1\tUn bis\nFR4\t\x80uro\nFR4\t\xE9pargne\nFR5\tCinq\tde trop\n");  // LF alone
-    écrire("base/groupe/Vantorelle.txt", "FR3\tTrois\r\nFR1\tUn\r\n");
-    écrire("base/groupe/All.txt", "ZZ\tAncien\r\n");
-    ReconstruireTout();
-    // Sorted in code-point order (so "é" before "€"), one line per code: the first of its code.
-    EXPECT_EQ(lireOctets(racine() + "base/groupe/All.txt"),
-              "\r\n"
-              "FR1\tUn\r\n"
-              "FR2\tDeux\r\n"
-              "FR3\tTrois\r\n"
-              "FR4\t\xE9pargne\r\n"
-              "FR5\tCinq\tde trop\r\n");
-}
-
-TEST_F(BaseEssai, ReconstruireToutSansAutreGroupe) {
-    écrire("Base/Groupe/All.txt", "ZZ\tAncien\r\n");
-    ReconstruireTout();
-    EXPECT_EQ(lireOctets(racine() + "Base/Groupe/All.txt"), "");
-}
-
-TEST_F(BaseEssai, HistoriquesComptesEtVides) {
-    EXPECT_EQ(NombreHistoriques(), 0);
-    ViderHistoriques();
-    for (const char* nom : {"a_1.txt", "b_2.txt", "c_3.txt"}) écrire(std::string("base/histo/") + nom, "x");
-    fs::create_directories(racine() + "base/histo/sous");
-    EXPECT_EQ(NombreHistoriques(), 3);
-    ViderHistoriques();
-    EXPECT_EQ(NombreHistoriques(), 0);
-    EXPECT_TRUE(fs::is_directory(racine() + "base/histo/sous"));
-}
-
-TEST(Plotanex, UneRacineAbsenteNeDonneRien) {
-    EnvironnementEssai env;
-    INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", env.chemin("absente") + "/");
-    EXPECT_EQ(FichierHisto("FR0000130007"), "");
-    EXPECT_EQ(NombreHistoriques(), 0);
-    EXPECT_NO_THROW(ViderHistoriques());
-    EXPECT_NO_THROW(ReconstruireTout());
+// A history file is "<name>_<code>.txt" in any case; a code's tail finds the first in name order. Histories
+// are counted and emptied in the folder only.
+TEST_F(DataRoot, HistoryFilesAndTheRootWithSlashes) {
+    for (const char* nom : {"Gamma_XX0001.txt", "Alpha_FR0000000001.txt", "Beta_fr0000000002.TXT", "DeltaFR0000000003.txt",
+                            "sous/d_4.txt"})
+        env.écrire(std::string("racine/base/histo/") + nom, "");
+    const std::string histo = racine + "base/histo/";
+    EXPECT_EQ(FichierHisto(env.emplacements(), "FR0000000001") + "|" + FichierHisto(env.emplacements(), "0001") + "|" + FichierHisto(env.emplacements(), "FR0000000002") + "|" +
+                  FichierHisto(env.emplacements(), "FR0000000003"),
+              histo + "Alpha_FR0000000001.txt|" + histo + "Alpha_FR0000000001.txt|" + histo + "Beta_fr0000000002.TXT|");
+    EXPECT_EQ(CheminBase(env.emplacements()), racine);
+    choisirRacine("C:\\Plotanex\\");
+    EXPECT_EQ(CheminBase(env.emplacements()), "C:/Plotanex/");
+    choisirRacine(racine);
+    EXPECT_EQ(NombreHistoriques(env.emplacements()), 4);
+    ViderHistoriques(env.emplacements());
+    EXPECT_EQ(NombreHistoriques(env.emplacements()), 0);
+    EXPECT_TRUE(fs::exists(racine + "base/histo/sous/d_4.txt"));
+    choisirRacine(env.chemin("absente") + "/");  // a missing root gives nothing and is not made
+    EXPECT_EQ(FichierHisto(env.emplacements(), "FR0000130007") + std::to_string(NombreHistoriques(env.emplacements())), "0");
+    EXPECT_NO_THROW((ViderHistoriques(env.emplacements()), ReconstruireTout(env.emplacements())));
     EXPECT_FALSE(fs::exists(env.chemin("absente")));
 }
 
+// Sorted in code-point order (so "é" before "€"), one line per code: the first of its code; LF alone is read.
+TEST_F(DataRoot, RebuildAll) {
+    env.écrire("racine/Base/Groupe/All.txt", "ZZ\tAncien\r\n");
+    ReconstruireTout(env.emplacements());
+    EXPECT_EQ(lireOctets(racine + "Base/Groupe/All.txt"), "");
+    env.écrire("racine/Base/Groupe/CAC.txt", "FR2\tDeux\r\nFR1\tUn\r\n\r\n");
+    env.écrire("racine/Base/Groupe/Autre.txt", "FR1\tUn bis\nFR4\t\x80uro\nFR4\t\xE9pargne\nFR5\tCinq\tde trop\n");
+    env.écrire("racine/Base/Groupe/Vantorelle.txt", "FR3\tTrois\r\nFR1\tUn\r\n");
+    ReconstruireTout(env.emplacements());
+    EXPECT_EQ(lireOctets(racine + "Base/Groupe/All.txt"),
+              "\r\nFR1\tUn\r\nFR2\tDeux\r\nFR3\tTrois\r\nFR4\t\xE9pargne\r\nFR5\tCinq\tde trop\r\n");
+}
+
 /// A desktop that records what it is asked and starts nothing.
-class BureauFactice : public Bureau {
-public:
+struct BureauFactice : Bureau {
     std::optional<int> démarrer(const std::vector<std::string>& arguments, const std::string& répertoire) override {
-        démarrages.push_back({arguments, répertoire});
+        démarrages.emplace_back(arguments).push_back("dans " + répertoire);
         return réussir ? std::optional<int>(4242) : std::nullopt;
     }
-    void taper(int processus, const std::string& texte) override { saisies.emplace_back(processus, texte); }
-
-    struct Démarrage {
-        std::vector<std::string> arguments;
-        std::string répertoire;
-        friend bool operator==(const Démarrage&, const Démarrage&) = default;
-    };
+    void taper(int processus, const std::string& texte) override { saisies.push_back(std::to_string(processus) + texte); }
     bool réussir = true;
-    std::vector<Démarrage> démarrages;
-    std::vector<std::pair<int, std::string>> saisies;
+    std::vector<std::vector<std::string>> démarrages;
+    std::vector<std::string> saisies;
 };
 
-class Lancement : public BaseEssai {
-protected:
-    void TearDown() override { fs::current_path(départ); }
-    fs::path départ = fs::current_path();
+// The program starts in the root and is given the code, by argument and typed; "Plotanex.exe" failing
+// "Plotanex". Without a program, or when it cannot start, nothing else happens.
+TEST_F(DataRoot, LaunchPlotanexAndOpenADocument) {
     BureauFactice bureau;
-};
-
-TEST_F(Lancement, PlotanexDemarreDansLaRacineEtRecoitLeCode) {
-    écrire("Plotanex", "");
-    EXPECT_TRUE(LancerPlotanex("FR0000130007", bureau));
-    EXPECT_THAT(bureau.démarrages,
-                ElementsAre(BureauFactice::Démarrage{{racine() + "Plotanex", "FR0000130007"}, racine()}));
-    EXPECT_THAT(bureau.saisies, ElementsAre(std::pair(4242, std::string("FR0000130007"))));
-    EXPECT_EQ(fs::current_path(), fs::path(env.chemin("racine")));
-}
-
-TEST_F(Lancement, PlotanexExeAdefautDePlotanex) {
-    écrire("Plotanex.exe", "");
-    EXPECT_TRUE(LancerPlotanex("FR1", bureau));
-    EXPECT_THAT(bureau.démarrages, ElementsAre(BureauFactice::Démarrage{{racine() + "Plotanex.exe", "FR1"}, racine()}));
-}
-
-TEST_F(Lancement, SansProgrammeRienNeSePasse) {
-    EXPECT_FALSE(LancerPlotanex("FR1", bureau));
-    EXPECT_TRUE(bureau.démarrages.empty());
-
-    écrire("Plotanex", "");
+    EXPECT_FALSE(LancerPlotanex(env.emplacements(), "FR1", bureau));
+    env.écrire("racine/Plotanex.exe", "");
+    EXPECT_TRUE(LancerPlotanex(env.emplacements(), "FR1", bureau));
+    env.écrire("racine/Plotanex", "");
+    EXPECT_TRUE(LancerPlotanex(env.emplacements(), "FR0000130007", bureau));
+    EXPECT_THAT(bureau.démarrages, ElementsAre(ElementsAre(racine + "Plotanex.exe", "FR1", "dans " + racine),
+                                               ElementsAre(racine + "Plotanex", "FR0000130007", "dans " + racine)));
+    EXPECT_THAT(bureau.saisies, ElementsAre("4242FR1", "4242FR0000130007"));
+    EXPECT_EQ(fs::current_path(), départ);  // the program starts there; this process stays where it is
     bureau.réussir = false;
-    EXPECT_FALSE(LancerPlotanex("FR1", bureau));
-    EXPECT_TRUE(bureau.saisies.empty());
-
-    INI(1, "Vantorelle").Value("Path", "PathPlotanex", "", env.chemin("absente") + "/");
+    EXPECT_FALSE(LancerPlotanex(env.emplacements(), "FR1", bureau));
+    choisirRacine(env.chemin("absente") + "/");
     bureau.réussir = true;
-    EXPECT_FALSE(LancerPlotanex("FR1", bureau));
-    EXPECT_EQ(bureau.démarrages.size(), 1u);
-}
-
-TEST(OuvrirDocument, PasseLaCibleAlOuvreurDuBureau) {
-    BureauFactice bureau;
-    EXPECT_TRUE(OuvrirDocument("https://exemple.org/aide.php", bureau));
-    EXPECT_TRUE(OuvrirDocument("/d/base/groupe", bureau));
+    EXPECT_FALSE(LancerPlotanex(env.emplacements(), "FR1", bureau));
+    EXPECT_EQ(std::pair(bureau.démarrages.size(), bureau.saisies.size()), std::pair(std::size_t{3}, std::size_t{2}));
+    EXPECT_TRUE(OuvrirDocument("https://exemple.org/aide.php", bureau));  // by the desktop's opener
+    EXPECT_THAT(bureau.démarrages.back(), ElementsAre("xdg-open", "https://exemple.org/aide.php", "dans "));
     bureau.réussir = false;
-    EXPECT_FALSE(OuvrirDocument("mailto:x@exemple.org", bureau));
-    EXPECT_THAT(bureau.démarrages, ElementsAre(BureauFactice::Démarrage{{"xdg-open", "https://exemple.org/aide.php"}, ""},
-                                               BureauFactice::Démarrage{{"xdg-open", "/d/base/groupe"}, ""},
-                                               BureauFactice::Démarrage{{"xdg-open", "mailto:x@exemple.org"}, ""}));
-}
-
-TEST(BureauSysteme, UnProgrammeIntrouvableNeDemarrePas) {
-    BureauSystème bureau;
-    EXPECT_EQ(bureau.démarrer({"/nulle/part/Plotanex", "FR1"}, ""), std::nullopt);
-    EXPECT_EQ(bureau.démarrer({}, ""), std::nullopt);
+    EXPECT_FALSE(OuvrirDocument("/d/base/groupe", bureau));
+    BureauSystème système;  // a program that cannot be found does not start
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"/nulle/part/Plotanex", "FR1"}, {}})
+        EXPECT_EQ(système.démarrer(arguments, ""), std::nullopt);
 }
 
 }  // namespace
-}  // namespace vantorelle
+}  // namespace vantorelle::test
