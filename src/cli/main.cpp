@@ -43,7 +43,10 @@ int main(int argc, char** argv) {
     app.add_option("--config", configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
         ->type_name("FICHIER");
 
-    Contexte contexte{vantorelle::Emplacements::depuisEnvironnement([](const char* nom) { return std::getenv(nom); }), vantorelle::horlogeSystème()};
+    // The one read of the environment: the core is handed the locations.
+    Contexte contexte{
+        vantorelle::Emplacements::depuisEnvironnement([](const char* nom) { return std::getenv(nom); }),
+        vantorelle::horlogeSystème()};
     std::map<const CLI::App*, Exécution> exécutions;
     const auto ajouter = [&](Exécution exécution) { exécutions[app.get_subcommands({}).back()] = std::move(exécution); };
     ajouter(ajouterFigures(app));

@@ -190,7 +190,6 @@ Générateur::Réglages Générateur::lireRéglages() const {
 }
 
 void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
-    if (suivi.ArrêtDemandé()) return;
     suivi.Statut(traduire_(sectionInterface, "Génération en cours") + " ...");
     const auto n = static_cast<std::int32_t>(p.valeurs.size());
     const Réglages réglages = lireRéglages();

@@ -52,8 +52,8 @@ public:
     /// is loaded into the quote object that the scans reuse.
     Jour DateDernierCours(Jour aujourdhui);
 
-    /// The generation's scan (`Generer`): nothing when a stop is asked already; otherwise the status, then
-    /// for every security of the group its results to `suivi.ValeurTerminée`, in group order, then the
+    /// The generation's scan (`Generer`), which its owner starts unless a stop is asked already: the status,
+    /// then for every security of the group its results to `suivi.ValeurTerminée`, in group order, then the
     /// share done. A stop asked after a security ends the loop there. An error ends the scan at once: the
     /// security's rows gathered until then are passed on, then the error is thrown.
     void Générer(const ParamètresScan& paramètres, SuiviScan& suivi);

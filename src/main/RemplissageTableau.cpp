@@ -71,9 +71,10 @@ private:
 void GénérerSurCeFil(Générateur& générateur, const ParamètresScan& paramètres, TableauDeBord& tableau,
                      Traduction traduire, Progression& suivi) {
     RemplissageTableau remplissage(tableau, std::move(traduire));
-    remplissage.Commencer(suivi.ArrêtDemandé());
+    const bool arrêt = suivi.ArrêtDemandé();
+    remplissage.Commencer(arrêt);
     SuiviSurCeFil relais(remplissage, suivi);
-    générateur.Générer(paramètres, relais);
+    if (!arrêt) générateur.Générer(paramètres, relais);
     suivi.Statut(remplissage.Terminer(CheminBase(générateur.Lieux())));
 }
 

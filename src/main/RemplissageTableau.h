@@ -42,7 +42,8 @@ private:
 };
 
 /// A generation on the calling thread, which owns the dashboard: the scan's results go into `tableau` as
-/// they come, and the closing steps follow a success. Status and progress go to `suivi`, which can stop it.
+/// they come, and the closing steps follow a success. Status and progress go to `suivi`, which can stop it;
+/// it is asked once before the scan, then after each security.
 /// Throws the error that ended the scan, after the rows gathered until then.
 void GénérerSurCeFil(Générateur& générateur, const ParamètresScan& paramètres, TableauDeBord& tableau,
                      Traduction traduire, Progression& suivi);

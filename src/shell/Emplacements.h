@@ -50,7 +50,7 @@ public:
     std::filesystem::path RépertoireÉtat() const;
 
     /// The data root this run imposes in place of the setting (a bare prefix ending with "/"), or empty.
-    const std::string& RacineImposée() const { return racine_; }
+    const std::string& Racine() const { return racine_; }
     /// Imposes the directory as the data root for this run; the settings keep theirs.
     void ImposerRacine(const std::filesystem::path& dossier);
 

@@ -24,7 +24,7 @@ std::string répertoireHistoriques(const Emplacements& emplacements) { return Ch
 }  // namespace
 
 std::string CheminBase(const Emplacements& emplacements) {
-    if (!emplacements.RacineImposée().empty()) return emplacements.RacineImposée();
+    if (!emplacements.Racine().empty()) return emplacements.Racine();
     return CheminDepuisParamètre(
         INI(emplacements, 1, std::string(TitreApplication)).Value(SectionChemins, Clés::PathPlotanex, ""));
 }
