@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -19,23 +18,22 @@ struct Attendue {
 
 const Attendue Figures[] = {
     {100, "Bougie noire", 1, 1, 0}, {101, "Grand noir", 1, 1, 1}, {102, "Harami baissier", 2, 2, 1},
-    {103, "Sommet en pinces", 2, 5, 2}, {104, "Harami baissier en croix", 2, 2, 3},
-    {105, "Gap descendant", 2, 2, 2}, {106, "Ligne de séparation baissière", 2, 2, 3}, {107, "Pendu", 1, 1, 2},
-    {108, "Etoile filante", 1, 1, 2}, {111, "Doji pierre tombale", 1, 1, 4}, {112, "Passant baissier", 1, 1, 3},
+    {103, "Sommet en pinces", 2, 5, 2}, {104, "Harami baissier en croix", 2, 2, 3}, {105, "Gap descendant", 2, 2, 2},
+    {106, "Ligne de séparation baissière", 2, 2, 3}, {107, "Pendu", 1, 1, 2}, {108, "Etoile filante", 1, 1, 2},
+    {111, "Doji pierre tombale", 1, 1, 4}, {112, "Passant baissier", 1, 1, 3},
     {113, "Couverture en nuage noir", 2, 2, 3}, {114, "Avalement baissier", 2, 2, 3},
     {115, "Lignes b. c. à c. gap descendant", 3, 3, 4}, {116, "Tasuki gap descendant", 3, 3, 4},
     {117, "Etoile doji baissière", 2, 2, 2}, {118, "Etoile du soir", 3, 3, 4}, {119, "Etoile doji du soir", 3, 3, 4},
     {120, "Bébé abandonné du soir", 3, 3, 4}, {121, "Trois corbeaux noirs", 3, 3, 4},
     {122, "Gap ascendant deux corbeaux", 3, 3, 4}, {123, "8 à 10 nouveaux hauts", 9, 9, 4},
-    {125, "Trois méthodes baissière", 4, 12, 4}, {126, "Sommet en tours", 5, 10, 4},
-    {200, "Bougie blanche", 1, 1, 0}, {201, "Grand blanc", 1, 1, 1}, {202, "Harami haussier", 2, 2, 1},
-    {203, "Creux en pinces", 2, 5, 2}, {204, "Harami haussier en croix", 2, 2, 3},
-    {205, "Gap ascendant", 2, 2, 2}, {206, "Ligne de séparation haussière", 2, 2, 3},
-    {207, "Marteau inversé", 1, 1, 2}, {208, "Marteau", 1, 1, 2}, {209, "Marteau Takuri Inversé", 1, 1, 2},
-    {210, "Marteau Takuri", 1, 1, 2}, {212, "Passant haussier", 1, 1, 3}, {213, "Pénétrante", 2, 2, 3},
-    {214, "Avalement haussier", 2, 2, 3}, {215, "Lignes b. c. à c. gap ascendant", 3, 3, 4},
-    {216, "Tasuki gap ascendant", 3, 3, 4}, {217, "Etoile doji haussière", 2, 2, 2},
-    {218, "Etoile du matin", 3, 3, 4}, {219, "Etoile doji du matin", 3, 3, 4},
+    {125, "Trois méthodes baissière", 4, 12, 4}, {126, "Sommet en tours", 5, 10, 4}, {200, "Bougie blanche", 1, 1, 0},
+    {201, "Grand blanc", 1, 1, 1}, {202, "Harami haussier", 2, 2, 1}, {203, "Creux en pinces", 2, 5, 2},
+    {204, "Harami haussier en croix", 2, 2, 3}, {205, "Gap ascendant", 2, 2, 2},
+    {206, "Ligne de séparation haussière", 2, 2, 3}, {207, "Marteau inversé", 1, 1, 2}, {208, "Marteau", 1, 1, 2},
+    {209, "Marteau Takuri Inversé", 1, 1, 2}, {210, "Marteau Takuri", 1, 1, 2}, {212, "Passant haussier", 1, 1, 3},
+    {213, "Pénétrante", 2, 2, 3}, {214, "Avalement haussier", 2, 2, 3},
+    {215, "Lignes b. c. à c. gap ascendant", 3, 3, 4}, {216, "Tasuki gap ascendant", 3, 3, 4},
+    {217, "Etoile doji haussière", 2, 2, 2}, {218, "Etoile du matin", 3, 3, 4}, {219, "Etoile doji du matin", 3, 3, 4},
     {220, "Bébé abandonné du matin", 3, 3, 4}, {221, "Trois soldats blancs", 3, 3, 4},
     {224, "Structure en dessous de plat", 5, 5, 4}, {225, "Trois méthodes haussière", 4, 12, 4},
     {226, "Creux en tours", 5, 10, 4}, {300, "Doji", 1, 1, 1}, {301, "Doji longues jambes", 1, 1, 3},
@@ -107,21 +105,6 @@ TEST(CatalogueTest, CodesOutsideTheCatalogue) {
     EXPECT_EQ(avecCodes({Valeur("2x")}).TypeChandelier(1), 1);
     EXPECT_FALSE(Catalogue::estFigure(124));
     EXPECT_EQ(Catalogue::poids(400), 0);
-}
-
-TEST(CatalogueTest, FormulaConstants) {
-    const BourseCollection bourse;
-    const auto constantes = bourse.Constantes();
-    ASSERT_EQ(constantes->size(), 53u);
-    EXPECT_EQ(constantes->front(), "ChandelierHaussier=1");
-    EXPECT_EQ((*constantes)[11], "EtoileDuSoir=115");
-    EXPECT_EQ((*constantes)[27], "CreuxEnTours=223");
-    EXPECT_EQ(constantes->back(), "Indéterminée=400");
-    std::set<std::string> noms;
-    for (const std::string& c : *constantes) noms.insert(c.substr(0, c.find('=')));
-    EXPECT_EQ(noms.size(), 53u);
-    constantes->clear();
-    EXPECT_EQ(bourse.Constantes()->size(), 53u) << "a fresh list on each call";
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace vantorelle {
 namespace {
 
-TEST(JourTest, CalendrierEtArithmétique) {
+TEST(JourTest, CalendarAndArithmetic) {
     struct Cas {
         Jour jour;
         int jourDeLaSemaine;  // 0 Sunday
@@ -35,7 +35,7 @@ TEST(JourTest, CalendrierEtArithmétique) {
     EXPECT_LT(Jour::de(2023, 12, 31), Jour::de(2024, 1, 1));
 }
 
-TEST(JourTest, HuitChiffresLusDUnCoup) {
+TEST(JourTest, EightDigitsReadAtOnce) {
     static_assert(Jour::huitChiffres("20240115") == 20240115);
     const auto attendu = [](const std::string& texte) {
         int n = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <sstream>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -62,20 +63,38 @@ inline BourseCollection historique(const Bougies& bougies, Marche marche, const 
 inline constexpr Bougie grandBlanc{100, 105.2f, 99.8f, 105};  // body 5 of a 5.4 range
 inline constexpr Bougie grandNoir{105, 105.2f, 99.8f, 100};
 
-/// The figure the priority order gives at the last candle of a sequence under one trend situation, and the
-/// simpler figures that hold there too but rank after it.
+/// The figures expected at the last candle of a sequence, written "H107 S208+107 B209+207@0": for each trend
+/// situation (N neutral, B falling, H rising, S the option off, X the option off but the series rising), the
+/// figure the priority order gives, after '+' the simpler figures that hold there too, after '@' a tolerance.
 struct Attendu {
     Marche marche;
     std::int32_t code;
-    std::vector<std::int32_t> aussi = {};
-    const char* tolérance = "0,0625";
+    std::vector<std::int32_t> aussi;
+    std::string tolérance = "0,0625";
 };
+
+inline std::vector<Attendu> attendus(const std::string& texte) {
+    std::vector<Attendu> résultat;
+    std::istringstream mots(texte);
+    for (std::string mot; mots >> mot;) {
+        Attendu& a = résultat.emplace_back(Attendu{static_cast<Marche>(std::string_view("NBHSX").find(mot[0])), 0, {}});
+        if (const auto arobase = mot.find('@'); arobase != std::string::npos) {
+            a.tolérance = mot.substr(arobase + 1);
+            mot.resize(arobase);
+        }
+        std::istringstream codes(mot.substr(1));
+        codes >> a.code;
+        char plus;
+        for (std::int32_t code; codes >> plus >> code;) a.aussi.push_back(code);
+    }
+    return résultat;
+}
 
 /// A hand-built sequence, to follow the preamble; each figure ends on its last candle.
 struct Séquence {
     const char* nom;
     Bougies bougies;
-    std::vector<Attendu> attendus;
+    std::string attendus;
 };
 
 /// Eight closes each higher than the one before, the first above the preamble's close unless given lower.
@@ -88,142 +107,112 @@ inline Bougies hausses(float premièreClôture) {
     return bougies;
 }
 
-inline const std::vector<Séquence> séquences = [] {
-    using enum Marche;
-    return std::vector<Séquence>{
-        // ---- Plain and long candles ----
-        {"noire", {grandBlanc, {106, 107, 105.1f, 105.6f}}, {{Neutre, 100}, {SansTendance, 100}}},
-        {"blanche", {{100, 101, 94.8f, 95}, {94, 94.9f, 93, 94.5f}}, {{Neutre, 200}, {SansTendance, 200}}},
-        {"grand noir", {{100, 101, 94.8f, 95}}, {{Neutre, 101, {100}}, {SansTendance, 101, {100}}}},
-        {"grand blanc", {{100, 105.2f, 99, 105}}, {{Neutre, 201, {200}}, {SansTendance, 201, {200}}}},
-        // A big body, but less than half the range: that test applies with the trend option only.
-        {"grande ombre", {{100, 103, 93, 98.5f}}, {{Neutre, 100}, {SansTendance, 101}}},
-        {"doji", {{100, 100.9f, 99.3f, 100}}, {{Neutre, 300}, {SansTendance, 300}}},
-        {"doji longues jambes", {{100, 101, 97, 100}}, {{Neutre, 301, {300}}}},
-        {"doji porteur d'eau", {{100, 101.9f, 97.9f, 100}}, {{Neutre, 302, {301, 300}}, {SansTendance, 302, {301, 300}}}},
-        {"sans étendue", {{100, 100, 100, 100}}, {{Hausse, 400}}},
-        // ---- One-candle shapes ----
-        // Body 0.3 of the range, no upper shadow; without the trend the hammer ranks before the hanging man.
-        {"marteau", {{99.55f, 100.05f, 98.55f, 100}},
-         {{Hausse, 107}, {Baisse, 208}, {SansTendance, 208, {107}}, {Neutre, 200}}},
-        {"marteau au tiers exact", {{99, 100, 97, 100}}, {{Baisse, 208}}},  // body 1 of a range of 3
-        {"marteau takuri", {{99.7f, 100.05f, 98.5f, 100}},  // body under a quarter of the range
-         {{Baisse, 210, {208}}, {SansTendance, 210, {208, 107}}, {Hausse, 107}}},
-        {"marteau inversé", {{99.7f, 100.7f, 99.2f, 99.25f}},  // body 0.3 of the range, no lower shadow
-         {{Hausse, 108}, {Baisse, 207}, {SansTendance, 108, {207}}}},
-        {"takuri inversé", {{99.55f, 100.75f, 99.2f, 99.25f}},
-         {{Baisse, 209, {207}}, {SansTendance, 209, {108, 207}}, {Hausse, 108}}},
-        {"doji pierre tombale", {{99.25f, 100.75f, 99.2f, 99.25f}},
-         {{Hausse, 111, {108, 300}}, {SansTendance, 111, {209, 108}}, {Baisse, 209, {207, 300}}, {Neutre, 300}}},
-        {"doji sans tête", {{100, 100, 98.5f, 100}}, {{Hausse, 107, {300}}}},
-        {"passant noir", {{100, 100.05f, 94.8f, 95}}, {{Hausse, 112, {101}}, {SansTendance, 112, {101}}, {Baisse, 101}}},
-        {"passant blanc", {{95, 101.2f, 94.95f, 100}}, {{Baisse, 212, {201}}, {SansTendance, 212, {201}}, {Hausse, 201}}},
-        // ---- Two-candle figures ----
-        {"harami baissier", {grandBlanc, {103, 104, 101, 102}},
-         {{Hausse, 102, {100}}, {SansTendance, 102, {101}}, {Baisse, 100}}},
-        {"harami baissier en croix", {grandBlanc, {102.5f, 103.5f, 101.5f, 102.5f}},
-         {{Hausse, 104, {102, 300}}, {SansTendance, 104, {102}}, {Neutre, 300}}},
-        {"harami haussier", {grandNoir, {102, 104, 101, 103}}, {{Baisse, 202, {200}}, {SansTendance, 202, {201}}}},
-        {"harami haussier en croix", {grandNoir, {102.5f, 103.5f, 101.5f, 102.5f}},
-         {{Baisse, 204, {202, 300}}, {SansTendance, 204, {202}}}},
-        {"gap descendant", {{99, 99.3f, 98, 98.5f}}, {{Baisse, 105}, {SansTendance, 105}, {Hausse, 100}}},
-        {"gap ascendant", {{101, 102, 100.7f, 101.5f}}, {{Hausse, 205}, {SansTendance, 205}}},
-        {"séparation baissière", {grandBlanc, {99.5f, 100, 94.3f, 94.5f}},
-         {{Baisse, 106, {101}}, {SansTendance, 106, {101}}}},
-        {"séparation haussière", {grandNoir, {105.5f, 110.8f, 105, 110.5f}},
-         {{Hausse, 206, {201}}, {SansTendance, 206, {201}}}},
-        {"nuage noir", {grandBlanc, {106, 106.5f, 101.5f, 102}}, {{Hausse, 113, {101}}, {SansTendance, 113, {101}}}},
-        {"pénétrante", {grandNoir, {99, 103.5f, 98.5f, 103}}, {{Baisse, 213, {201}}, {SansTendance, 213, {201}}}},
-        // The middle of the previous body taken in single precision: in double the comparison would fail.
-        {"nuage noir au milieu exact", {{99.9f, 105.5f, 99.7f, 105.3f}, {106, 106.5f, 102.4f, 102.600006f}},
-         {{Hausse, 113, {101}}}},
-        {"pénétrante au milieu exact", {{105.3f, 105.5f, 99.9f, 100.1f}, {99.5f, 103.2f, 99, 102.69999695f}},
-         {{Baisse, 213, {201}}}},
-        // The second candle of an engulfing is a long one too: the engulfing ranks first.
-        {"avalement baissier", {{101, 102, 100.6f, 101.5f}, {102, 102.5f, 97.5f, 98}},
-         {{Hausse, 114, {101}}, {SansTendance, 114, {113, 101}}}},
-        {"avalement haussier", {{101.5f, 102, 100.6f, 101}, {98, 102.5f, 97.5f, 102}},
-         {{Baisse, 214, {201}}, {SansTendance, 214, {213, 201}}}},
-        {"étoile doji baissière", {grandBlanc, {106, 107, 105.5f, 106}},
-         {{Hausse, 117, {205, 300}}, {SansTendance, 117, {205}}}},
-        {"étoile doji haussière", {grandNoir, {99, 99.8f, 98.5f, 99}}, {{Baisse, 217, {300}}, {SansTendance, 217}}},
-        // ---- Tweezers: a higher high, or a lower low, between the two breaks them ----
-        {"sommet en pinces", {{101, 103, 100.8f, 102.5f}, {102.5f, 102.8f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}},
-         {{Hausse, 103, {100}}, {SansTendance, 103, {101}}, {Baisse, 100}}},
-        {"sommet dépassé", {{101, 103, 100.8f, 102.5f}, {102.5f, 103.5f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}},
-         {{Hausse, 100}}},
-        {"creux en pinces", {{102.5f, 102.7f, 100, 101}, {101, 102, 100.7f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}},
-         {{Baisse, 203, {200}}, {SansTendance, 203, {201}}}},
-        {"creux percé", {{102.5f, 102.7f, 100, 101}, {101, 102, 99.9f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}},
-         {{Baisse, 200}}},
-        // ---- Three-candle figures ----
-        {"étoile du soir", {grandBlanc, {106, 107, 105.7f, 106.4f}, {106.2f, 106.5f, 100.8f, 101}},
-         {{Hausse, 118, {101}}, {SansTendance, 118, {101}}, {Neutre, 101}}},
-        {"étoile doji du soir", {grandBlanc, {106, 107, 105.7f, 106}, {105.8f, 106.5f, 100.6f, 100.8f}},
-         {{Hausse, 119, {118, 101}, "0"}, {Hausse, 101}}},
-        {"bébé abandonné du soir", {grandBlanc, {106, 107, 105.7f, 106}, {105.5f, 105.6f, 100.6f, 100.8f}},
-         {{Hausse, 120, {119, 118}, "0"}, {SansTendance, 120, {119, 118}, "0"}, {Hausse, 112}}},
-        {"étoile du matin", {grandNoir, {99, 99.3f, 98, 98.6f}, {98.8f, 104.2f, 98.5f, 104}},
-         {{Baisse, 218, {201}}, {SansTendance, 218, {201}}}},
-        {"étoile doji du matin", {grandNoir, {99, 99.3f, 98, 99}, {99.2f, 104.4f, 99.1f, 104.2f}},
-         {{Baisse, 219, {218, 201}, "0"}, {Baisse, 212}}},
-        {"bébé abandonné du matin", {grandNoir, {99, 99.3f, 98, 99}, {99.5f, 104.7f, 99.4f, 104.5f}},
-         {{Baisse, 220, {219, 218}, "0"}, {Baisse, 212}}},
-        {"trois corbeaux", {{106, 106.5f, 102.98f, 103}, {104, 104.4f, 100.98f, 101}, {102, 102.3f, 98.99f, 99}},
-         {{Hausse, 121, {101}}, {SansTendance, 121}, {Baisse, 101}}},
-        {"trois soldats", {{100, 103.02f, 99.5f, 103}, {102, 105.01f, 101.5f, 105}, {104, 107.01f, 103.5f, 107}},
-         {{Neutre, 221, {201}}, {SansTendance, 221}}},
-        {"deux corbeaux", {grandBlanc, {107, 107.5f, 106.2f, 106.5f}, {107.5f, 107.8f, 105.7f, 106}},
-         {{Hausse, 122, {101}}, {SansTendance, 122}}},
-        {"côte à côte en baisse", {grandNoir, {97, 97.7f, 96.8f, 97.5f}, {97.02f, 97.7f, 96.8f, 97.52f}},
-         {{Baisse, 115, {200}}, {SansTendance, 115}}},
-        {"côte à côte en hausse", {grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.02f, 106.7f, 105.8f, 106.52f}},
-         {{Hausse, 215, {200}}, {SansTendance, 215}}},
-        {"tasuki en baisse", {grandNoir, {97.5f, 97.7f, 96.8f, 97}, {97.3f, 98, 97.1f, 97.8f}},
-         {{Baisse, 116, {200}}, {SansTendance, 116}}},
-        {"tasuki en hausse", {grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.3f, 106.5f, 105.6f, 105.8f}},
-         {{Hausse, 216, {100}}, {SansTendance, 216}}},
-        // ---- Longer figures ----
-        {"huit nouveaux hauts", hausses(100.5f), {{Hausse, 123, {200}}, {SansTendance, 123}}},
-        {"sept nouveaux hauts", hausses(99.9f), {{Hausse, 200}}},
-        {"structure en dessous de plat",
-         {grandBlanc, {107, 107.3f, 106.2f, 106.5f}, {106.5f, 106.8f, 105.7f, 106}, {106, 106.3f, 105.2f, 105.5f},
-          {106.1f, 106.8f, 105.9f, 106.6f}},
-         {{Neutre, 224, {200}}, {SansTendance, 224, {103}}}},
-        {"trois méthodes baissière",
-         {grandNoir, {101, 102, 100.5f, 101.4f}, {101.5f, 102.3f, 101.2f, 101.9f}, {102, 102.8f, 101.7f, 102.4f},
-          {102.5f, 102.7f, 97.3f, 97.5f}},
-         {{Neutre, 125, {101}}, {SansTendance, 125}, {Hausse, 125, {112}}}},
-        // The second small candle reaches above the long black one.
-        {"trois méthodes sorties du cadre",
-         {grandNoir, {101, 102, 100.5f, 101.4f}, {101.5f, 105.3f, 101.2f, 101.9f}, {102, 102.8f, 101.7f, 102.4f},
-          {102.5f, 102.7f, 97.3f, 97.5f}},
-         {{Neutre, 101}}},
-        {"trois méthodes haussière",
-         {grandBlanc, {104, 104.5f, 103, 103.6f}, {103.5f, 104, 102.6f, 103.1f}, {103, 103.4f, 102.2f, 102.6f},
-          {102.5f, 108.2f, 102.3f, 108}},
-         {{Neutre, 225, {201}}, {SansTendance, 225}}},
-        {"sommet en tours",
-         {grandBlanc, {105.5f, 106, 105.2f, 105.8f}, {105.8f, 106.2f, 105.4f, 106}, {106, 106.3f, 105.3f, 105.6f},
-          {105, 105.1f, 99.7f, 100}},
-         {{Hausse, 126, {101}}, {SansTendance, 126}, {Neutre, 101}}},
-        {"creux en tours",
-         {grandNoir, {99.5f, 99.9f, 99.1f, 99.2f}, {99.2f, 99.6f, 98.8f, 99.4f}, {99.4f, 99.8f, 99, 99.1f},
-          {100, 105.3f, 99.9f, 105.1f}},
-         {{Baisse, 226, {201}}, {SansTendance, 226}, {Neutre, 201}}},
-        // Three long-legged dojis with equal highs and lows among candles that are not collected; the long white
-        // candle between reaches higher and lower, so no tweezers. The trend series is read whatever the option.
-        {"hautes vagues",
-         {{100, 104, 96, 100}, {97, 104.5f, 95.5f, 103.5f}, {100, 104, 96, 100}, {101, 101.5f, 100.5f, 101.2f},
-          {100, 104.02f, 96, 100}},
-         {{Hausse, 303, {300}}, {Baisse, 303, {300}}, {Neutre, 300}, {SansTendance, 300}, {SansMaisHausse, 303}}},
-        // The same at a tenth of the prices: ranges below 1 count as well.
-        {"hautes vagues à dix",
-         {{10, 10.4f, 9.6f, 10}, {9.7f, 10.45f, 9.55f, 10.35f}, {10, 10.4f, 9.6f, 10}, {10.1f, 10.15f, 10.05f, 10.12f},
-          {10, 10.402f, 9.6f, 10}},
-         {{Hausse, 303, {300}}}},
-    };
-}();
+inline const std::vector<Séquence> séquences = {
+    // ---- Plain and long candles ----
+    {"noire", {grandBlanc, {106, 107, 105.1f, 105.6f}}, "N100 S100"},
+    {"blanche", {{100, 101, 94.8f, 95}, {94, 94.9f, 93, 94.5f}}, "N200 S200"},
+    {"grand noir", {{100, 101, 94.8f, 95}}, "N101+100 S101+100"},
+    {"grand blanc", {{100, 105.2f, 99, 105}}, "N201+200 S201+200"},
+    // A big body, but less than half the range: that test applies with the trend option only.
+    {"grande ombre", {{100, 103, 93, 98.5f}}, "N100 S101"},
+    {"doji", {{100, 100.9f, 99.3f, 100}}, "N300 S300"},
+    {"doji longues jambes", {{100, 101, 97, 100}}, "N301+300"},
+    {"doji porteur d'eau", {{100, 101.9f, 97.9f, 100}}, "N302+301+300 S302+301+300"},
+    {"sans étendue", {{100, 100, 100, 100}}, "H400"},
+    // ---- One-candle shapes ----
+    // Body 0.3 of the range, no upper shadow; without the trend the hammer ranks before the hanging man.
+    {"marteau", {{99.55f, 100.05f, 98.55f, 100}}, "H107 B208 S208+107 N200"},
+    {"marteau au tiers exact", {{99, 100, 97, 100}}, "B208"},  // body 1 of a range of 3
+    // Body under a quarter of the range.
+    {"marteau takuri", {{99.7f, 100.05f, 98.5f, 100}}, "B210+208 S210+208+107 H107"},
+    // Body 0.3 of the range, no lower shadow.
+    {"marteau inversé", {{99.7f, 100.7f, 99.2f, 99.25f}}, "H108 B207 S108+207"},
+    {"takuri inversé", {{99.55f, 100.75f, 99.2f, 99.25f}}, "B209+207 S209+108+207 H108"},
+    {"doji pierre tombale", {{99.25f, 100.75f, 99.2f, 99.25f}}, "H111+108+300 S111+209+108 B209+207+300 N300"},
+    {"doji sans tête", {{100, 100, 98.5f, 100}}, "H107+300"},
+    {"passant noir", {{100, 100.05f, 94.8f, 95}}, "H112+101 S112+101 B101"},
+    {"passant blanc", {{95, 101.2f, 94.95f, 100}}, "B212+201 S212+201 H201"},
+    // ---- Two-candle figures ----
+    {"harami baissier", {grandBlanc, {103, 104, 101, 102}}, "H102+100 S102+101 B100"},
+    {"harami baissier en croix", {grandBlanc, {102.5f, 103.5f, 101.5f, 102.5f}}, "H104+102+300 S104+102 N300"},
+    {"harami haussier", {grandNoir, {102, 104, 101, 103}}, "B202+200 S202+201"},
+    {"harami haussier en croix", {grandNoir, {102.5f, 103.5f, 101.5f, 102.5f}}, "B204+202+300 S204+202"},
+    {"gap descendant", {{99, 99.3f, 98, 98.5f}}, "B105 S105 H100"},
+    {"gap ascendant", {{101, 102, 100.7f, 101.5f}}, "H205 S205"},
+    {"séparation baissière", {grandBlanc, {99.5f, 100, 94.3f, 94.5f}}, "B106+101 S106+101"},
+    {"séparation haussière", {grandNoir, {105.5f, 110.8f, 105, 110.5f}}, "H206+201 S206+201"},
+    {"nuage noir", {grandBlanc, {106, 106.5f, 101.5f, 102}}, "H113+101 S113+101"},
+    {"pénétrante", {grandNoir, {99, 103.5f, 98.5f, 103}}, "B213+201 S213+201"},
+    // The middle of the previous body taken in single precision: in double the comparison would fail.
+    {"nuage noir au milieu exact", {{99.9f, 105.5f, 99.7f, 105.3f}, {106, 106.5f, 102.4f, 102.600006f}}, "H113+101"},
+    {"pénétrante au milieu exact", {{105.3f, 105.5f, 99.9f, 100.1f}, {99.5f, 103.2f, 99, 102.69999695f}}, "B213+201"},
+    // The second candle of an engulfing is a long one too: the engulfing ranks first.
+    {"avalement baissier", {{101, 102, 100.6f, 101.5f}, {102, 102.5f, 97.5f, 98}}, "H114+101 S114+113+101"},
+    {"avalement haussier", {{101.5f, 102, 100.6f, 101}, {98, 102.5f, 97.5f, 102}}, "B214+201 S214+213+201"},
+    {"étoile doji baissière", {grandBlanc, {106, 107, 105.5f, 106}}, "H117+205+300 S117+205"},
+    {"étoile doji haussière", {grandNoir, {99, 99.8f, 98.5f, 99}}, "B217+300 S217"},
+    // ---- Tweezers: a higher high, or a lower low, between the two breaks them ----
+    {"sommet en pinces", {{101, 103, 100.8f, 102.5f}, {102.5f, 102.8f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}},
+     "H103+100 S103+101 B100"},
+    {"sommet dépassé", {{101, 103, 100.8f, 102.5f}, {102.5f, 103.5f, 101.5f, 102}, {102, 103.02f, 101, 101.5f}},
+     "H100"},
+    {"creux en pinces", {{102.5f, 102.7f, 100, 101}, {101, 102, 100.7f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}},
+     "B203+200 S203+201"},
+    {"creux percé", {{102.5f, 102.7f, 100, 101}, {101, 102, 99.9f, 101.5f}, {101.5f, 102.5f, 99.98f, 102}}, "B200"},
+    // ---- Three-candle figures ----
+    {"étoile du soir", {grandBlanc, {106, 107, 105.7f, 106.4f}, {106.2f, 106.5f, 100.8f, 101}},
+     "H118+101 S118+101 N101"},
+    {"étoile doji du soir", {grandBlanc, {106, 107, 105.7f, 106}, {105.8f, 106.5f, 100.6f, 100.8f}},
+     "H119+118+101@0 H101"},
+    {"bébé abandonné du soir", {grandBlanc, {106, 107, 105.7f, 106}, {105.5f, 105.6f, 100.6f, 100.8f}},
+     "H120+119+118@0 S120+119+118@0 H112"},
+    {"étoile du matin", {grandNoir, {99, 99.3f, 98, 98.6f}, {98.8f, 104.2f, 98.5f, 104}}, "B218+201 S218+201"},
+    {"étoile doji du matin", {grandNoir, {99, 99.3f, 98, 99}, {99.2f, 104.4f, 99.1f, 104.2f}}, "B219+218+201@0 B212"},
+    {"bébé abandonné du matin", {grandNoir, {99, 99.3f, 98, 99}, {99.5f, 104.7f, 99.4f, 104.5f}},
+     "B220+219+218@0 B212"},
+    {"trois corbeaux", {{106, 106.5f, 102.98f, 103}, {104, 104.4f, 100.98f, 101}, {102, 102.3f, 98.99f, 99}},
+     "H121+101 S121 B101"},
+    {"trois soldats", {{100, 103.02f, 99.5f, 103}, {102, 105.01f, 101.5f, 105}, {104, 107.01f, 103.5f, 107}},
+     "N221+201 S221"},
+    {"deux corbeaux", {grandBlanc, {107, 107.5f, 106.2f, 106.5f}, {107.5f, 107.8f, 105.7f, 106}}, "H122+101 S122"},
+    {"côte à côte en baisse", {grandNoir, {97, 97.7f, 96.8f, 97.5f}, {97.02f, 97.7f, 96.8f, 97.52f}}, "B115+200 S115"},
+    {"côte à côte en hausse", {grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.02f, 106.7f, 105.8f, 106.52f}},
+     "H215+200 S215"},
+    {"tasuki en baisse", {grandNoir, {97.5f, 97.7f, 96.8f, 97}, {97.3f, 98, 97.1f, 97.8f}}, "B116+200 S116"},
+    {"tasuki en hausse", {grandBlanc, {106, 106.7f, 105.8f, 106.5f}, {106.3f, 106.5f, 105.6f, 105.8f}},
+     "H216+100 S216"},
+    // ---- Longer figures ----
+    {"huit nouveaux hauts", hausses(100.5f), "H123+200 S123"},
+    {"sept nouveaux hauts", hausses(99.9f), "H200"},
+    {"structure en dessous de plat", {grandBlanc, {107, 107.3f, 106.2f, 106.5f}, {106.5f, 106.8f, 105.7f, 106},
+                                  {106, 106.3f, 105.2f, 105.5f}, {106.1f, 106.8f, 105.9f, 106.6f}},
+     "N224+200 S224+103"},
+    {"trois méthodes baissière", {grandNoir, {101, 102, 100.5f, 101.4f}, {101.5f, 102.3f, 101.2f, 101.9f},
+                              {102, 102.8f, 101.7f, 102.4f}, {102.5f, 102.7f, 97.3f, 97.5f}},
+     "N125+101 S125 H125+112"},
+    // The second small candle reaches above the long black one.
+    {"trois méthodes sorties du cadre", {grandNoir, {101, 102, 100.5f, 101.4f}, {101.5f, 105.3f, 101.2f, 101.9f},
+                                     {102, 102.8f, 101.7f, 102.4f}, {102.5f, 102.7f, 97.3f, 97.5f}},
+     "N101"},
+    {"trois méthodes haussière", {grandBlanc, {104, 104.5f, 103, 103.6f}, {103.5f, 104, 102.6f, 103.1f},
+                              {103, 103.4f, 102.2f, 102.6f}, {102.5f, 108.2f, 102.3f, 108}},
+     "N225+201 S225"},
+    {"sommet en tours", {grandBlanc, {105.5f, 106, 105.2f, 105.8f}, {105.8f, 106.2f, 105.4f, 106},
+                     {106, 106.3f, 105.3f, 105.6f}, {105, 105.1f, 99.7f, 100}},
+     "H126+101 S126 N101"},
+    {"creux en tours", {grandNoir, {99.5f, 99.9f, 99.1f, 99.2f}, {99.2f, 99.6f, 98.8f, 99.4f},
+                    {99.4f, 99.8f, 99, 99.1f}, {100, 105.3f, 99.9f, 105.1f}},
+     "B226+201 S226 N201"},
+    // Three long-legged dojis with equal highs and lows among candles that are not collected; the long white
+    // Candle between reaches higher and lower, so no tweezers. The trend series is read whatever the option.
+    {"hautes vagues", {{100, 104, 96, 100}, {97, 104.5f, 95.5f, 103.5f}, {100, 104, 96, 100},
+                   {101, 101.5f, 100.5f, 101.2f}, {100, 104.02f, 96, 100}},
+     "H303+300 B303+300 N300 S300 X303"},
+    // The same at a tenth of the prices: ranges below 1 count as well.
+    {"hautes vagues à dix", {{10, 10.4f, 9.6f, 10}, {9.7f, 10.45f, 9.55f, 10.35f}, {10, 10.4f, 9.6f, 10},
+                         {10.1f, 10.15f, 10.05f, 10.12f}, {10, 10.402f, 9.6f, 10}},
+     "H303+300"},
+};
 
 /// The candles of the sequence of that name.
 inline const Bougies& séquence(std::string_view nom) {

@@ -8,10 +8,10 @@ namespace {
 
 TEST(ReconnaissanceFigures, EachSequenceUnderEachTrend) {
     for (const Séquence& s : séquences)
-        for (const Attendu& a : s.attendus)
+        for (const Attendu& a : attendus(s.attendus))
             for (const bool mémo : {true, false}) {
-                SCOPED_TRACE(testing::Message() << s.nom << ", trend " << static_cast<int>(a.marche) << ", tolerance "
-                                                << a.tolérance << (mémo ? ", memo" : ""));
+                SCOPED_TRACE(testing::Message() << s.nom << ": " << s.attendus << ", trend " << static_cast<int>(a.marche)
+                                                << ", code " << a.code << (mémo ? ", memo" : ""));
                 const BourseCollection bourse = historique(s.bougies, a.marche, a.tolérance, mémo);
                 const std::int32_t i = bourse.Nombre;
                 EXPECT_EQ(bourse.Chandelier(i), a.code);

@@ -110,17 +110,14 @@ TEST(ConversionTest, DefaultOptionsAndDerivedSeries) {
     jours.Options.Item(OptionsAnalyse::Tolérance, "0,5");
     jours.Options.Item(OptionsAnalyse::Période, "3");
     jours.Options.Item(OptionsAnalyse::AvecTendance, "0");
-    const BourseCollection semaines = jours.ConvertirEnSemaines();
-    EXPECT_EQ(semaines.Nombre, 53);
+    const BourseCollection semaines = jours.ConvertirEnSemaines(), mois = jours.ConvertirEnMois();
     EXPECT_EQ(semaines.Options.enDouble(OptionsAnalyse::Tolérance), 0.0625);
     EXPECT_EQ(semaines.Options.enEntier(OptionsAnalyse::Période), 14);
-    EXPECT_EQ(semaines.TailleCorps.Longueur(), 53);
-    EXPECT_EQ(semaines.MoyenneOmbre.Longueur(), 53);
-    EXPECT_EQ(semaines.Tendance.Longueur(), 53) << "computed with the default options";
-    EXPECT_EQ(semaines.Chandeliers.Longueur(), 0);
-    const BourseCollection mois = jours.ConvertirEnMois();
-    EXPECT_EQ(mois.Nombre, 12);
-    EXPECT_EQ(mois.Tendance.Longueur(), 0) << "12 months are no more than Période";
+    // Weeks: sizes and the trend with the default options, no figures; 12 months are no more than Période.
+    EXPECT_EQ((std::vector<std::int32_t>{semaines.Nombre, semaines.TailleCorps.Longueur(), semaines.MoyenneOmbre.Longueur(),
+                                         semaines.Tendance.Longueur(), semaines.Chandeliers.Longueur(), mois.Nombre,
+                                         mois.Tendance.Longueur()}),
+              (std::vector<std::int32_t>{53, 53, 53, 53, 0, 12, 0}));
 }
 
 TEST(ConversionTest, TheDatesReadByTheLoadAreWorthTheirKeys) {

@@ -73,26 +73,5 @@ TEST(ConfirmationTest, TheLastCandleIsNeverConfirmed) {
     EXPECT_FALSE(bourse.ChandelierConfirmé(0));
 }
 
-TEST(TendanceValideTest, AgainstTheTrendSeriesOrAlwaysWithoutTheOption) {
-    struct Cas {
-        const char* avecTendance;
-        std::optional<std::int16_t> tendance;
-        std::int16_t attendue;
-        bool valide;
-    };
-    const Cas cas[] = {
-        {"1", 2, 2, true}, {"1", 1, 2, false}, {"1", 1, 1, true}, {"1", 0, 1, false},
-        {"1", std::nullopt, 2, false}, {"0", 1, 2, true}, {"0", std::nullopt, 1, true},
-    };
-    for (const Cas& c : cas) {
-        BourseCollection bourse;
-        bourse.Ajouter("20240102", 10, 11, 9, 10, Monnaie{});
-        bourse.Options.Item(OptionsAnalyse::AvecTendance, c.avecTendance);
-        if (c.tendance) bourse.Tendance.Item(1, *c.tendance);
-        EXPECT_EQ(bourse.TendanceValide(1, c.attendue), c.valide)
-            << c.avecTendance << " " << c.tendance.value_or(-1) << " " << c.attendue;
-    }
-}
-
 }  // namespace
 }  // namespace vantorelle
