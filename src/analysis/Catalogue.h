@@ -24,7 +24,6 @@ public:
     static std::span<const Figure> figures();
     /// The figure of the code, or nullptr when the code is not a figure (400, 109, ...).
     static const Figure* trouve(std::int32_t code);
-    static bool estFigure(std::int32_t code) { return trouve(code) != nullptr; }
     /// The display name; "Figure non reportée" for a code that is not a figure.
     static std::string_view nom(std::int32_t code);
     /// The weight; 0 for a code that is not a figure.

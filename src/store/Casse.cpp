@@ -53,10 +53,6 @@ std::string plierCasse1252(std::string_view octets) {
     return plié;
 }
 
-bool égauxSansCasse(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && plierCasse(a) == plierCasse(b);
-}
-
 std::optional<bool> lireMotBooléen(std::string_view texte) {
     const auto égal = [&](std::string_view mot) {
         return std::equal(texte.begin(), texte.end(), mot.begin(), mot.end(),

@@ -13,9 +13,6 @@ std::string plierCasse(std::string_view texte);
 /// The same folding on Windows-1252 bytes.
 std::string plierCasse1252(std::string_view octets);
 
-/// True when the two UTF-8 texts are equal once folded.
-bool égauxSansCasse(std::string_view a, std::string_view b);
-
 /// The byte made small when it is an ASCII capital letter; any other byte as it is.
 constexpr char minusculeAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 

@@ -19,7 +19,7 @@ Résultat lancerFigures(const EnvironnementEssai& env, const std::vector<std::st
     return lancerCli(env, arguments);
 }
 
-TEST(FiguresCli, ExpectedOutputAndHelp) {
+TEST(FiguresCli, ExpectedOutput) {
     const std::pair<std::vector<std::string>, const char*> cas[] = {
         {{}, "attendu_defauts.tsv"},
         {{"--tendance", "0"}, "attendu_sans_tendance.tsv"},
@@ -35,10 +35,6 @@ TEST(FiguresCli, ExpectedOutputAndHelp) {
     const Résultat virgule = lancerFigures(env, {"--tolerance", "0,2", "--tendance", "0"});
     EXPECT_EQ(lancerFigures(env, {"--tolerance", "0.2", "--tendance", "0"}), virgule);
     EXPECT_NE(virgule.sortie, lireOctets(dossier + "attendu_sans_tendance.tsv"));
-    const Résultat aide = lancerCli(env, {"figures", "--help"});
-    EXPECT_EQ(aide.statut, 0);
-    EXPECT_NE(aide.sortie.find("Les bougies hebdomadaires et mensuelles portent toujours les options par défaut"),
-              std::string::npos);
 }
 
 }  // namespace

@@ -15,6 +15,17 @@ inline void ajouter(TableauDeBord& tableau, std::initializer_list<std::string_vi
     tableau.Ajouter(std::span(cellules.begin(), cellules.size()));
 }
 
+/// Each row as its cells joined by tabs, then its number of sub-items.
+inline std::vector<std::string> lignesDu(const TableauDeBord& tableau) {
+    std::vector<std::string> lignes;
+    for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
+        std::string& ligne = lignes.emplace_back();
+        for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) ligne.append(tableau.Texte(i, c)).push_back('\t');
+        ligne.append(std::to_string(tableau.NombreSousÉléments(i)));
+    }
+    return lignes;
+}
+
 /// Records what a generation reports, in order, and asks it to stop at the n-th question (0: never).
 struct SuiviEssai : Progression {
     explicit SuiviEssai(int arrêt = 0) : arrêtÀLaQuestion(arrêt) {}
@@ -25,13 +36,6 @@ struct SuiviEssai : Progression {
     void Statut(const std::string& texte) override { rapports.push_back("statut " + texte); }
     bool ArrêtDemandé() const override { return ++questions == arrêtÀLaQuestion; }
     void Pourcentage(int pourcent) override { rapports.push_back("progression " + std::to_string(pourcent)); }
-
-    /// The reports of one kind ("statut" or "progression"), without the kind.
-    std::vector<std::string> de(const std::string& genre) const {
-        std::vector<std::string> vus;
-        for (const std::string& r : rapports) if (r.starts_with(genre + " ")) vus.push_back(r.substr(genre.size() + 1));
-        return vus;
-    }
 };
 
 }  // namespace vantorelle::test

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
-#include <map>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Aides.h"
-#include "analysis/Catalogue.h"
 #include "demo/BaseDemo.h"
 #include "main/Generateur.h"
 #include "main/RemplissageTableau.h"
+#include "main/Statut.h"
 #include "store/Erreur.h"
-#include "support/Erreurs.h"
 #include "support/EnvironnementEssai.h"
+#include "support/Erreurs.h"
 
 namespace vantorelle {
 namespace {
@@ -44,25 +44,19 @@ protected:
         return env_.écrire("donnees/base/histo/Nom_" + code + ".txt", texte);
     }
     std::string groupeVantorelle() const { return test::lireOctets(env_.chemin("donnees/base/groupe/Vantorelle.txt")); }
-    static ParamètresScan paramètres(const Lignes& codes, Jour du, Jour au, P période = P::Jour,
-                                     bool confirmation = false) {
+    static ParamètresScan paramètres(const Lignes& codes, Jour du, Jour au, P période = P::Jour, bool confirmation = false) {
         ParamètresScan p{"Essai", {}, du, au, période, confirmation};
         for (const std::string& code : codes) p.valeurs.push_back({code, "Nom " + code});
         return p;
     }
 
     /// A generation into the test's dashboard, as the command line runs it.
-    void générer(const ParamètresScan& p, SuiviEssai& suivi) { GénérerSurCeFil(générateur_, p, tableau_, traduire_, suivi); }
-    /// The rows of a scan added to the dashboard in the order they come, without the closing steps.
+    void générer(const ParamètresScan& p, Progression& suivi) { GénérerSurCeFil(générateur_, p, tableau_, traduire_, suivi); }
+    /// The same, its rows then put in date order.
     void scanner(const ParamètresScan& p) {
-        struct Ajout : SuiviScan {
-            explicit Ajout(RemplissageTableau& r) : remplissage(r) {}
-            void ValeurTerminée(const LignesValeur& lignes) override { remplissage.Ajouter(lignes); }
-            RemplissageTableau& remplissage;
-        };
-        RemplissageTableau remplissage(tableau_, traduire_);
-        Ajout ajout(remplissage);
-        générateur_.Générer(p, ajout);
+        Progression suivi;
+        générer(p, suivi);
+        tableau_.CliquerColonne(T::Date), tableau_.Croissant(true);
     }
 
     test::EnvironnementEssai env_;
@@ -73,20 +67,6 @@ protected:
     };
     Générateur générateur_{env_.emplacements(), traduire_};
 };
-
-TEST_F(GenerateurTest, LookBackInCalendarDaysStartKeyAndLastQuoteDate) {
-    const struct { double période; P bougie; std::int64_t jours; } reculs[] = {
-        {14, P::Jour, 34},   {14, P::Semaine, 170}, {14, P::Mois, 748}, {9, P::Jour, 27},
-        {12.5, P::Jour, 32}, {0, P::Jour, 14},      {7.5, P::Jour, 24}};  // 24.5: halves to even
-    for (const auto& c : reculs) EXPECT_EQ(Recul(c.période, c.bougie), c.jours) << c.période;
-    const struct { Jour début; P bougie; const char* clé; } clés[] = {
-        {Jour::de(2003, 1, 15), P::Jour, "20030115"}, {Jour::de(2003, 1, 15), P::Semaine, "200303"},
-        {Jour::de(2003, 1, 4), P::Semaine, "200301"}, {Jour::de(2003, 1, 15), P::Mois, "200301"}};
-    for (const auto& c : clés) EXPECT_EQ(CléDeDébut(c.début, c.bougie), c.clé) << c.clé;
-    EXPECT_EQ(générateur_.DateDernierCours(Jour::de(2024, 5, 5)), Jour::de(2024, 5, 5)) << "no reference history";
-    historique("FR0000130007", coursPlats(Jour::de(2003, 1, 1), 31, "10"));
-    EXPECT_EQ(générateur_.DateDernierCours(Jour::de(2024, 5, 5)), Jour::de(2003, 2, 1));
-}
 
 TEST_F(GenerateurTest, StopsErrorsThresholdsAndAnEmptyGroup) {
     Lignes codes;
@@ -99,17 +79,17 @@ TEST_F(GenerateurTest, StopsErrorsThresholdsAndAnEmptyGroup) {
     SuiviEssai suivi(5);  // asked once before the loop, then after each security
     const ParamètresScan p = paramètres(codes, Jour::de(2024, 1, 30), Jour::de(2024, 2, 9));
     générer(p, suivi);
-    EXPECT_EQ(suivi.de("progression"), (Lignes{"10", "20", "30"}));
+    EXPECT_EQ(suivi.rapports, (Lignes{"statut Génération en cours ...", "progression 10", "progression 20",
+                                      "progression 30", "statut 0 figures baissières, 0 figures haussières, 33 "
+                                      "figures neutres, 0 clôtures en hausse, 0 clôtures en baisse"}));
     ASSERT_EQ(tableau_.Nombre(), 33u);
     EXPECT_EQ(tableau_.NbLignes, 33);
-    EXPECT_EQ(suivi.rapports.back(), "statut 0 figures baissières, 0 figures haussières, 33 figures neutres, 0 "
-                                     "clôtures en hausse, 0 clôtures en baisse");
-    EXPECT_EQ(groupeVantorelle().size(), 33 * std::string("FR0000000011\tNom FR0000000011\r\n").size());
-    // No figure (400) counts as neutral; a close of exactly 50 counts neither above nor below; a million shares is 1.
+    // No figure (400) counts as neutral, as the summary shows; a close of exactly 50 counts neither above nor
+    // below; a million shares is 1.
     const struct { S::Ligne l; S::Colonne c; int n; } compteurs[] = {
-        {S::Chandelier, S::Neutre, 33}, {S::Clôture, S::Neutre, 33}, {S::Clôture, S::TendanceNeutre, 33},
-        {S::Clôture, S::Plus50, 22},    {S::Clôture, S::Moins50, 0}, {S::Clôture, S::Plus70, 11},
-        {S::Clôture, S::Moins30, 0},    {S::Volume, S::Moins50, 33}, {S::Volume, S::Moins30, 33}, {S::RSI, S::Moins30, 33}};
+        {S::Clôture, S::Neutre, 33}, {S::Clôture, S::TendanceNeutre, 33}, {S::Clôture, S::Plus50, 22},
+        {S::Clôture, S::Moins50, 0}, {S::Clôture, S::Plus70, 11},         {S::Volume, S::Moins30, 33},
+        {S::RSI, S::Moins30, 33}};
     for (const auto& k : compteurs) EXPECT_EQ(tableau_.Compteurs(k.l, k.c), k.n) << k.l << ' ' << k.c;
 
     SuiviEssai arrêt(1);  // a stop before the first security keeps the rows, sorted and saved again
@@ -127,7 +107,7 @@ TEST_F(GenerateurTest, StopsErrorsThresholdsAndAnEmptyGroup) {
         EXPECT_EQ(std::string(tableau_.Texte(i, T::Code)).append(tableau_.Texte(i, T::Date)),
                   codes[i < 11 ? 0 : i / 11 + 1] + Jour::de(2024, 1, 30).plus(static_cast<int>(i % 11)).texte());
     EXPECT_EQ(groupeVantorelle(), "ancien\r\n") << "no group save";
-    EXPECT_EQ(erreur.de("statut").size(), 1u) << "no summary";
+    EXPECT_EQ(erreur.rapports.back(), "progression 40") << "no summary";
 
     SuiviEssai vide;  // an empty group empties the saved group
     générer(paramètres({}, Jour::de(2024, 1, 2), Jour::de(2024, 1, 2)), vide);
@@ -138,7 +118,7 @@ TEST_F(GenerateurTest, StopsErrorsThresholdsAndAnEmptyGroup) {
                                      "clôtures en hausse, 0 clôtures en baisse"}));
 }
 
-TEST_F(GenerateurTest, LoadedWindowLooksBackAndReadsTheNextDayForConfirmation) {
+TEST_F(GenerateurTest, LoadedWindowLooksBackAndReadsTheNextDayForConfirmationAndLastQuoteDate) {
     // A broken line is an error only when the load reads it: it shows where the window starts and ends.
     // Days from the start date (negative) or from the end date (positive).
     const struct { P bougie; bool confirmation; int décalage; bool erreur; } cas[] = {
@@ -152,42 +132,40 @@ TEST_F(GenerateurTest, LoadedWindowLooksBackAndReadsTheNextDayForConfirmation) {
         for (Jour j = début; j <= au.plus(5); j = j.plus(1))
             texte += j.texte() + (j == cassée ? "\tdix" : "\t10") + "\t11\t9\t10,5\t1000\r\n";
         const std::string chemin = historique("FR0000000011", texte);
-        const ParamètresScan p = paramètres({"FR0000000011"}, du, au, c.bougie, c.confirmation);
         const std::string message =
             chemin + " : date " + cassée.texte() + " : champ 2 (Ouverture) : \"dix\" n'est pas un nombre.";
-        EXPECT_THROW_MSG(scanner(p), ErreurConversion,
+        EXPECT_THROW_MSG(scanner(paramètres({"FR0000000011"}, du, au, c.bougie, c.confirmation)), ErreurConversion,
                          c.erreur ? message : "(aucune erreur)");
     }
+    // Halves to even; the last quote is the day after the reference history's last line.
+    EXPECT_EQ(Recul(12.5, P::Jour), 32);
+    EXPECT_EQ(Recul(7.5, P::Jour), 24);
+    EXPECT_EQ(générateur_.DateDernierCours(Jour::de(2024, 5, 5)), Jour::de(2024, 5, 5)) << "no reference history";
+    historique("FR0000130007", coursPlats(Jour::de(2003, 1, 1), 31, "10"));
+    EXPECT_EQ(générateur_.DateDernierCours(Jour::de(2024, 5, 5)), Jour::de(2003, 2, 1));
 }
 
 TEST_F(GenerateurTest, DaysWeeksAndMonthsWithTheirCountersAndConfirmation) {
     historique("FR0000130007", BaseDémo().Historique(0));
-    std::map<std::string, std::int32_t> codes{{"Figure non reportée", 400}};
-    for (const Figure& f : Catalogue::figures()) codes[std::string(f.nom)] = f.code;
     // Every day from the start date; weeks and months from the key of the start date.
     const struct { P bougie; bool confirmation; const char *première, *dernière; std::size_t lignes; } cas[] = {
         {P::Jour, false, "20240117", "20241231", 245}, {P::Jour, true, "20240124", "20241104", 32},
         {P::Semaine, false, "202403", "202453", 51},   {P::Mois, false, "202401", "202412", 12}};
     for (const auto& c : cas) {
-        tableau_.Vider();
-        tableau_.Compteurs.Initialiser();
-        const auto p =
-            paramètres({"FR0000130007"}, Jour::de(2024, 1, 17), Jour::de(2024, 12, 31), c.bougie, c.confirmation);
-        scanner(p);
+        scanner(paramètres({"FR0000130007"}, Jour::de(2024, 1, 17), Jour::de(2024, 12, 31), c.bougie, c.confirmation));
         ASSERT_EQ(tableau_.Nombre(), c.lignes);
         EXPECT_EQ(tableau_.Texte(0, T::Date), c.première);
         EXPECT_EQ(tableau_.Texte(tableau_.Nombre() - 1, T::Date), c.dernière);
-        int sens[3] = {}, plainesOuAucune = 0;  // falls, rises, neutral
+        // The sign after each figure against the counters: falls, rises, neither (plain candles, neutral figures
+        // and no figure).
+        int sens[3] = {}, plainesOuAucune = 0;
         for (std::size_t i = 0; i < tableau_.Nombre(); ++i) {
-            const std::string figure(tableau_.Texte(i, T::Chandelier));
-            const std::int32_t code = codes.at(figure.substr(1, figure.rfind("] (") - 1));
-            const bool plaine = code == 100 || code == 200;
-            ++sens[plaine || code >= 300 ? 2 : code / 100 - 1];
-            plainesOuAucune += plaine || code == 400;
+            const std::string_view figure = tableau_.Texte(i, T::Chandelier);
+            ++sens[std::string_view("\\/=").find(figure[figure.size() - 2])];
+            plainesOuAucune += figure.starts_with("[Bougie ") || figure.starts_with("[Figure non reportée]");
         }
-        EXPECT_EQ(tableau_.Compteurs(S::Chandelier, S::Baisse), sens[0]);
-        EXPECT_EQ(tableau_.Compteurs(S::Chandelier, S::Hausse), sens[1]);
-        EXPECT_EQ(tableau_.Compteurs(S::Chandelier, S::Neutre), sens[2]);
+        EXPECT_EQ((std::array{tableau_.Compteurs(S::Chandelier, S::Baisse), tableau_.Compteurs(S::Chandelier, S::Hausse),
+                              tableau_.Compteurs(S::Chandelier, S::Neutre)}), std::to_array(sens));
         // Confirmed rows leave out plain candles, no figure and the last candle loaded, never confirmed.
         EXPECT_EQ(plainesOuAucune > 0, !c.confirmation);
     }
@@ -200,7 +178,6 @@ TEST_F(GenerateurTest, RowsWithTranslatedFiguresAndTrueFormulasInTheLastCell) {
                                "20240201\t12\t12\t9\t9\t1000\r\n20240202\t9\t9\t9\t9\t1000\r\n");
     générateur_.ChargerFormules();
     ASSERT_EQ(générateur_.NombreFormules(), 2);
-    EXPECT_TRUE(générateur_.FormulesChargées());
     scanner(paramètres({"FR0000000011"}, Jour::de(2024, 1, 30), Jour::de(2024, 2, 2)));
     Lignes lignes;  // the figure, the formulas, the number of sub-items
     for (std::size_t i = 0; i < tableau_.Nombre(); ++i)
@@ -209,12 +186,32 @@ TEST_F(GenerateurTest, RowsWithTranslatedFiguresAndTrueFormulasInTheLastCell) {
     EXPECT_EQ(lignes, (Lignes{"[Figure non reportée] (=);;9", "[Grand blanc] (/);Hausse | ;10",
                               "[Avalement baissier] (\\);Baisse | ;10", "[Figure non reportée] (=);;9"}));
     EXPECT_EQ(tableau_.Texte(1, T::Nom), "Nom FR0000000011");
-    EXPECT_EQ(tableau_.Texte(1, T::Pondération), "1");
 
     réglages("0");
     générateur_.ChargerFormules();
     EXPECT_EQ(générateur_.NombreFormules(), 0);
-    EXPECT_FALSE(générateur_.FormulesChargées());
+}
+
+// ---- The statistics and their summary ----
+
+TEST(Statut, SummaryOfTheCountersTranslatedAndTheTablesBounds) {
+    const struct { int ligne, colonne, nombre; } comptes[] = {
+        {S::Chandelier, S::Baisse, 3}, {S::Chandelier, S::Hausse, 5}, {S::Chandelier, S::Neutre, 2},
+        {S::Clôture, S::Hausse, 6},    {S::Clôture, S::Baisse, 4},    {S::Volume, S::Hausse, 7}};
+    CompteursStat compteurs;
+    for (const auto& c : comptes)
+        for (int k = 0; k < c.nombre; ++k) compteurs.Ajouter(c.ligne, c.colonne);
+    const Traduction crochets = [](const std::string& section, const std::string& texte) {
+        return section == sectionInterface ? "[" + texte + "]" : texte;
+    };
+    EXPECT_EQ(StatusEcrire(compteurs, crochets), "3 [figures baissières], 5 [figures haussières], 2 [figures neutres], "
+                                                 "6 [clôtures en hausse], 4 [clôtures en baisse]");
+
+    // Both read and add through the one index check.
+    for (const auto& rc : {std::array{0, 1}, std::array{7, 1}, std::array{1, 0}, std::array{1, 11}})
+        EXPECT_THROW_MSG(compteurs.Ajouter(rc[0], rc[1]), ErreurIndice, "L'indice n'appartient pas à la sélection.");
+    compteurs.Ajouter(6, 10), compteurs.Ajouter(1, 1);
+    EXPECT_EQ(compteurs(6, 10) + compteurs(1, 1), 1 + 6);
 }
 
 }  // namespace

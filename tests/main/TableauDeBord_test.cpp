@@ -58,7 +58,7 @@ struct AvecModèle {
     }
 };
 
-TEST(TableauDeBord, IndexesOutsideTheListLongTextsAndACellTooLarge) {
+TEST(TableauDeBord, IndexesOutsideTheListLongTextsACellTooLargeAndSeveralBlocks) {
     AvecModèle m;
     for (const char* d : {"d2", "d1", "d3"}) m.ajouter({d, "FR", "N"});
     m.cliquer(T::Date);
@@ -76,6 +76,19 @@ TEST(TableauDeBord, IndexesOutsideTheListLongTextsAndACellTooLarge) {
     for (const std::size_t taille : {254, 255, 256, 70000})
         m.ajouter({"d", "c", std::string(taille, 'n'), "f", std::string(taille, '7')});
     m.comparer("suppression et textes longs");
+
+    // Enough rows and text for several blocks of rows and of texts, and dates all different.
+    const Lignes noms = {"Zèbre", "alpha", "Élan", "Alpha", "zebre", "elan", "Beta"};
+    for (std::size_t i = 0; i < 100'000; ++i) {
+        const std::string nombre = std::to_string(i * 7) + ",5 (/+0,1%)";
+        m.ajouter({std::string("d").append(std::to_string(i)), "FR", noms[i % noms.size()], "Doji (=)", nombre, nombre,
+                   nombre, nombre, nombre, "3"});
+    }
+    m.comparer("remplissage");
+    m.cliquer(T::Nom);  // ascending, after the one click on the dates
+    m.comparer("tri croissant");
+    m.supprimer({0, 49'999, 50'000, 99'999});  // rows of the sorted list
+    m.comparer("suppression");
 }
 
 /// Random rows with many equal keys: names and figures that differ only by accents or case, a malformed
@@ -133,20 +146,34 @@ TEST(TableauDeBord, SortsAndRemovalsMatchAStableSortOfTheKeys) {
     }
 }
 
-TEST(TableauDeBord, RowsAndTextsOverSeveralBlocks) {
-    // Enough rows and text for several blocks of rows and of texts, and dates all different.
-    const Lignes noms = {"Zèbre", "alpha", "Élan", "Alpha", "zebre", "elan", "Beta"};
-    AvecModèle m;
-    for (std::size_t i = 0; i < 100'000; ++i) {
-        const std::string nombre = std::to_string(i * 7) + ",5 (/+0,1%)";
-        m.ajouter({std::string("d").append(std::to_string(i)), "FR", noms[i % noms.size()], "Doji (=)", nombre, nombre,
-                   nombre, nombre, nombre, "3"});
-    }
-    m.comparer("remplissage");
-    m.cliquer(T::Nom), m.cliquer(T::Nom);  // ascending
-    m.comparer("tri croissant");
-    m.supprimer({0, 49'999, 50'000, 99'999});  // rows of the sorted list
-    m.comparer("suppression");
+// ---- The sort key ----
+
+// Each text sorts strictly before the next one of its pair.
+const std::pair<const char*, const char*> paires[] = {
+    {"", "a"},           {"a", "ab"},
+    {" ", "("},          {"(", "0"},                // code-point order of the folded characters
+    {"9", "A"},          {"a", "B"},  {"B", "c"},   // digits before letters; case folded first
+    {"é", "f"},          {"Étoile", "etoiles"},     // accents removed first
+    {"e", "é"},          {"E", "é"},                // then unaccented first: the accent decides before the case
+    {"e", "E"},          {"é", "É"},                // then lower case first
+    {"è", "é"},                                     // two accents: in code-point order
+    {"zebre", "Zèbre"},  {"Zebre", "zèbre"},  {"cote", "côte"},  {"côte", "Côte"},  {"ça", "cb"},
+    {"œuvre", "Œuvre"},  {"\xC3\xBF", "\xC5\xB8"},      // ÿ before Ÿ
+    {"Harami baissier (\\)", "Harami baissier en croix (\\)"},  {"Doji (=)", "doji longues jambes (=)"},
+    {"a\xC3", "a\xC3\xA9z"},  {"", "\x80"},           // a cut-short character, or a byte that starts none, stands for itself
+};
+
+TEST(TexteTri, ExactKeysAndTheOrderOfPairs) {
+    // Folded letters, then the accent weights, then the case weights; plain lower-case ASCII takes a shortcut.
+    const std::pair<const char*, std::string> clés[] = {
+        {"", std::string("\0\0", 2)},
+        {"a1,", std::string("a1,\0\1\1\1\0\1\1\1", 11)},
+        {"Ab", std::string("ab\0\1\1\0\2\1", 8)},
+        {"Été", std::string("ete\0\x0B\1\x0B\0\2\1\1", 11)},
+    };
+    for (const auto& [texte, clé] : clés) EXPECT_EQ(cléDeTri(texte), clé) << texte;
+    for (const auto& [avant, après] : paires)
+        EXPECT_LT(cléDeTri(avant), cléDeTri(après)) << "\"" << avant << "\" < \"" << après << "\"";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,11 +34,11 @@ inline std::vector<Valeur> simples(std::initializer_list<float> valeurs) {
 
 namespace test {
 
-/// One security's published series, in publishing order; a shorter column leaves the older values in place.
+/// One security: its candle count and its published series by name ("" the volatility). A column shorter
+/// than the count leaves the previous security's values in place.
 struct Cours {
-    std::vector<Valeur> date{}, nom{}, maximum{}, minimum{}, clôture{}, volume{}, chandeliers{}, volatilité{},
-        pondération{};
-    std::int32_t n = 0;  // the candle count
+    std::int32_t n = 0;
+    std::map<std::string, std::vector<Valeur>> colonnes{};
 };
 
 /// A formula collection scanned security after security, the way the scan drives it: the formulas first,
@@ -45,15 +46,16 @@ struct Cours {
 class Scène {
 public:
     enum class Chemin { Substitution, Compilé };
+    static constexpr const char* noms[] = {"Date",   "Nom",         "Maximum", "Minimum",    "Clôture",
+                                           "Volume", "Chandeliers", "",        "Pondération"};
 
     explicit Scène(const std::vector<std::string>& lignes, std::vector<std::string> constantes = {})
         : constantes_(std::make_shared<Fonction::ListeConstantes>(std::move(constantes))) {
         for (const std::string& ligne : lignes) {
-            auto f = std::make_unique<Fonction>();
-            f->Nom(Fonctions::NomCst(ligne));
-            f->Formule(Fonctions::ValeurCst(ligne));
-            f->Constantes(constantes_);
-            membres_.Add(std::move(f), Fonctions::NomCst(ligne));
+            Fonction& f = membres_.Add(std::make_unique<Fonction>(), Fonctions::NomCst(ligne));
+            f.Nom(Fonctions::NomCst(ligne));
+            f.Formule(Fonctions::ValeurCst(ligne));
+            f.Constantes(constantes_);
         }
         nombre_ = membres_.Count();
         for (std::size_t k = 0; k < 9; ++k) séries_[k].Nom(noms[k]);
@@ -62,18 +64,11 @@ public:
     /// Publishes the security's series, sizes and evaluates every formula in file order, and takes the
     /// series out again (not after an error).
     void évaluer(const Cours& c, Chemin chemin) {
-        const std::vector<Valeur>* colonnes[] = {&c.date,   &c.nom,         &c.maximum,    &c.minimum,    &c.clôture,
-                                                 &c.volume, &c.chandeliers, &c.volatilité, &c.pondération};
         for (std::size_t k = 0; k < 9; ++k) {
-            if (k == 7) {
-                auto volatilité = std::make_unique<Fonction>();
-                for (const Valeur& v : c.volatilité) volatilité->Ajouter(v);
-                membres_.Add(std::move(volatilité), "");
-                continue;
-            }
-            for (std::size_t p = 0; p < colonnes[k]->size(); ++p)
-                séries_[k].Item(static_cast<std::int32_t>(p + 1), (*colonnes[k])[p]);
-            membres_.Add(séries_[k], noms[k]);
+            Fonction& s = k == 7 ? membres_.Add(std::make_unique<Fonction>(), "") : membres_.Add(séries_[k], noms[k]);
+            if (const auto colonne = c.colonnes.find(noms[k]); colonne != c.colonnes.end())
+                for (std::size_t p = 0; p < colonne->second.size(); ++p)
+                    s.Item(static_cast<std::int32_t>(p + 1), colonne->second[p]);
         }
         for (std::int32_t j = 1; j <= nombre_; ++j) {
             formule(j).Allouer(c.n);
@@ -93,8 +88,6 @@ public:
     Fonction& série(std::size_t k) { return séries_[k]; }
 
 private:
-    static constexpr const char* noms[] = {"Date",   "Nom",         "Maximum", "Minimum",    "Clôture",
-                                           "Volume", "Chandeliers", "",        "Pondération"};
     std::shared_ptr<Fonction::ListeConstantes> constantes_;
     Fonctions membres_;
     std::int32_t nombre_ = 0;
