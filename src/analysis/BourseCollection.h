@@ -11,6 +11,7 @@
 #include "analysis/OptionsAnalyse.h"
 #include "series/Fonction.h"
 #include "series/Valeur.h"
+#include "store/Avertissement.h"
 #include "store/Monnaie.h"
 
 namespace vantorelle {
@@ -177,6 +178,10 @@ public:
     /// 1 January ("200054" for "20001231").
     static std::string CleSemaine(std::string_view date);
 
+    /// What the last `ChargeFichier` or `ChargePériodes` of this object skipped or doubts in the file: lines
+    /// left out, a file without a candle, a load stopped before the file's last line.
+    const Avertissements& AvertissementsDuChargement() const { return avertissements_; }
+
     // ---- Formula collection (Publication.cpp) ----
 
     /// Publishes the nine series in `fonctions` under their names (the volatility as a series of its own).
@@ -299,6 +304,7 @@ private:
     /// Memory the loads keep for the next one: the scan reloads one object for every security.
     struct Brouillon;
     std::shared_ptr<Brouillon> brouillon_;
+    Avertissements avertissements_;
 
     /// The candles grouped by week or by month.
     BourseCollection convertir(bool semaines) const;
