@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,14 @@ namespace vantorelle {
 struct ValeurGroupe {
     std::string code;
     std::string nom;
+    std::int64_t ligne = 0;  // in the group file, for the warnings; 0 when unknown
 };
 
 /// What the scan-parameter frame holds when a generation starts: the group, the two dates, the period and
 /// the two options.
 struct ParamètresScan {
     std::string groupe;                 ///< the selected group's name; empty when none is selected
+    std::string fichierGroupe;          ///< the group's file, which the warnings name
     std::vector<ValeurGroupe> valeurs;  ///< the group's securities, in file order
     Jour du;
     Jour au;
