@@ -107,8 +107,8 @@ public:
     void avertir(const ParamètresScan& p, Progression& suivi) const {
         if (nombre_ > 0)
             suivi.Avertir({p.fichierGroupe, première_->ligne,
-                           std::to_string(nombre_) + " valeur(s) sans historique (la première ici : " +
-                               champCité(première_->code) + ")"});
+                           std::to_string(nombre_) + " valeur(s) sans historique (la première ici : « " +
+                               champCité(première_->code) + " »)"});
     }
 
 private:
@@ -307,9 +307,9 @@ std::int32_t Générateur::charger(Bourses& bourses, const ValeurGroupe& valeur,
     const std::string fichier = historiques.empty() ? std::string() : réglages.historiques.chemin + historiques[0];
     if (historiques.size() > 1)
         lignes.avertissements.push_back({fichier, 0,
-                                         std::to_string(historiques.size()) + " historiques pour le code " +
-                                             champCité(valeur.code) + " : celui-ci est lu, pas " +
-                                             champCité(historiques[1]) + (historiques.size() > 2 ? "…" : "")});
+                                         std::to_string(historiques.size()) + " historiques pour le code « " +
+                                             champCité(valeur.code) + " » : celui-ci est lu, pas « " +
+                                             champCité(historiques[1]) + (historiques.size() > 2 ? " »…" : " »")});
     ChargerBougies(bc, jours, valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, p.période);
     const Avertissements& chargement = jours.AvertissementsDuChargement();
     lignes.avertissements.insert(lignes.avertissements.end(), chargement.begin(), chargement.end());

@@ -28,7 +28,7 @@ ValeursDuGroupe LireValeursDuGroupe(const std::string& fichierGroupe) {
     if (répétées > 0)
         lues.avertissements.push_back({fichierGroupe, premièreRépétée,
                                        std::to_string(répétées) + " ligne(s) d'une valeur déjà lue plus haut, " +
-                                           "scannée une seule fois (la première ici : " + champCité(codeRépété) + ")"});
+                                           "scannée une seule fois (la première ici : « " + champCité(codeRépété) + " »)"});
     return lues;
 }
 
