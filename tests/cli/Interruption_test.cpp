@@ -9,6 +9,7 @@
 #include <climits>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,21 @@ public:
             ::ioctl(erreurs_, FIONREAD, &disponibles);
     }
 
-    void interrompre() const { ::kill(pid_, SIGINT); }
+    /// Sends Ctrl-C and waits, without sleeping, until the scan has taken it: two signals sent at once would
+    /// make one.
+    void interrompre() const {
+        ::kill(pid_, SIGINT);
+        const std::string état = "/proc/" + std::to_string(pid_) + "/status";
+        const auto enAttente = [&] {
+            std::ifstream flux(état);
+            for (std::string ligne; std::getline(flux, ligne);)
+                if ((ligne.starts_with("SigPnd:") || ligne.starts_with("ShdPnd:")) &&
+                    (std::stoull(ligne.substr(7), nullptr, 16) & (1ull << (SIGINT - 1))) != 0)
+                    return true;
+            return false;
+        };
+        while (enAttente()) ::sched_yield();
+    }
 
     /// Reads both pipes to their end and gives the exit status.
     Résultat finir() {
