@@ -19,13 +19,13 @@ struct ValeurGroupe {
 /// the two options.
 struct ParamètresScan {
     std::string groupe;                 ///< the selected group's name; empty when none is selected
-    std::string fichierGroupe;          ///< the group's file, which the warnings name
     std::vector<ValeurGroupe> valeurs;  ///< the group's securities, in file order
     Jour du;
     Jour au;
     PériodeBougie période = PériodeBougie::Jour;
     bool confirmation = false;
     bool avecTendance = true;
+    std::string fichierGroupe{};  ///< the group's file, which the warnings name
 };
 
 }  // namespace vantorelle
