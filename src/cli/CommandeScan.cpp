@@ -137,7 +137,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             try {
                 dernierCours = générateur.DateDernierCours(dernierCours);
             } catch (const std::exception& e) {
-                std::cerr << e.what() << "\n";
+                std::cerr << messageUtilisateur(e) << "\n";
             }
             if (!du) du = dernierCours.plus(-1);
             if (!au) au = dernierCours.plus(-1);
@@ -152,7 +152,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             else
                 générateur.ChargerFormules();
         } catch (const std::exception& e) {
-            std::cerr << nomCommande << e.what() << "\n";
+            std::cerr << nomCommande << messageUtilisateur(e) << "\n";
             return 2;
         }
 
@@ -163,7 +163,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
         } catch (const std::exception& e) {
             suivi.effacer();
             imprimer(tableau);
-            std::cerr << e.what() << "\n";
+            std::cerr << messageUtilisateur(e) << "\n";
             return 1;
         }
         suivi.effacer();
@@ -178,7 +178,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
         }
         return 0;
     } catch (const std::exception& e) {
-        std::cerr << nomCommande << e.what() << "\n";
+        std::cerr << nomCommande << messageUtilisateur(e) << "\n";
         return 1;
     }
 }
@@ -209,11 +209,12 @@ Exécution ajouterScan(CLI::App& app, const Contexte& contexte) {
         ->type_name("FICHIER");
     scan->add_option("--html", options->html, "Écrit aussi le rapport HTML (HTML.HTML du dossier du programme, ou FICHIER)")
         ->expected(0, 1)
-        ->type_name("FICHIER");
+        ->type_name("[FICHIER]");
     scan->add_option("--racine", options->racine, "Racine des données à la place de celle des paramètres")
         ->type_name("DOSSIER");
     scan->add_option("--config", options->configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
-        ->type_name("FICHIER");
+        ->type_name("FICHIER")
+        ->check(fichierParamètresLisible());
     return [scan, options, &contexte] {
         options->avecHtml = scan->count("--html") > 0;
         return exécuter(*options, contexte);
