@@ -14,6 +14,7 @@
 #include "cli/LectureOptions.h"
 #include "main/Generateur.h"
 #include "main/ValeursDuGroupe.h"
+#include "main/VerificationReglages.h"
 #include "main/Produit.h"
 #include "main/RapportHTML.h"
 #include "main/RemplissageTableau.h"
@@ -160,6 +161,13 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
     try {
         ÉcrireDéfautsDémarrage(emplacements);
         if (!o.racine.empty()) emplacements.ImposerRacine(o.racine);
+        Avertissements réglages;
+        try {
+            réglages = VérifierRéglagesAnalyse(emplacements);
+        } catch (const Erreur& e) {
+            std::cerr << nomCommande << e.what() << "\n";
+            return 2;
+        }
 
         const std::string fichierGroupe = FichierGroupe(CheminBase(emplacements), o.groupe);
         if (!FichierExiste(fichierGroupe)) {
@@ -191,7 +199,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             try {
                 dernierCours = générateur.DateDernierCours(dernierCours);
             } catch (const std::exception& e) {
-                std::cerr << e.what() << "\n";
+                std::cerr << messageUtilisateur(e) << "\n";
             }
             if (!du) du = dernierCours.plus(-1);
             if (!au) au = dernierCours.plus(-1);
@@ -206,9 +214,10 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             else
                 générateur.ChargerFormules();
         } catch (const std::exception& e) {
-            std::cerr << nomCommande << e.what() << "\n";
+            std::cerr << nomCommande << messageUtilisateur(e) << "\n";
             return 2;
         }
+        avertir(réglages);
         avertir(groupe.avertissements);
         avertir(générateur.AvertissementsDesFormules());
 
@@ -219,7 +228,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             étape = Après;
             suivi.effacer();
             imprimer(tableau);
-            std::cerr << e.what() << "\n";
+            std::cerr << messageUtilisateur(e) << "\n";
             return 1;
         }
         étape = Après;
@@ -242,7 +251,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
         }
         return 0;
     } catch (const std::exception& e) {
-        std::cerr << nomCommande << e.what() << "\n";
+        std::cerr << nomCommande << messageUtilisateur(e) << "\n";
         return 1;
     }
 }
@@ -273,11 +282,12 @@ Exécution ajouterScan(CLI::App& app, const Contexte& contexte) {
         ->type_name("FICHIER");
     scan->add_option("--html", options->html, "Écrit aussi le rapport HTML (HTML.HTML du dossier du programme, ou FICHIER)")
         ->expected(0, 1)
-        ->type_name("FICHIER");
+        ->type_name("[FICHIER]");
     scan->add_option("--racine", options->racine, "Racine des données à la place de celle des paramètres")
         ->type_name("DOSSIER");
     scan->add_option("--config", options->configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
-        ->type_name("FICHIER");
+        ->type_name("FICHIER")
+        ->check(fichierParamètresLisible());
     scan->add_flag("--silencieux", options->silencieux,
                    "Ne dit pas ce qui a été sauté ou paraît douteux (lignes, fichiers, formules)");
     return [scan, options, &contexte] {
