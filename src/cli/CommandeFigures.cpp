@@ -82,6 +82,8 @@ std::string figuresDuFichier(const OptionsFigures& o, const Réglages& r) {
     const Jour dernier = r.au ? (o.confirmation ? r.au->plus(1) : *r.au) : BourseCollection::FinDuFichier;
     const std::filesystem::path fichier = o.fichier;
     ChargerBougies(bc, jours, "", fichier.stem().string(), fichier, premier, dernier, r.période);
+    for (const Avertissement& avertissement : jours.AvertissementsDuChargement())
+        std::cerr << texteAvertissement(avertissement) << "\n";
     const std::int32_t début = ReconnaîtreDepuis(bc, r.du ? CléDeDébut(*r.du, r.période) : std::string());
     if (début == 0) return {};
 
