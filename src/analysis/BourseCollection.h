@@ -64,10 +64,11 @@ public:
     // ---- Loading and housekeeping (BourseCollection.cpp, Chargement.cpp) ----
 
     /// Replaces the candles by those of the history file dated from `premier` to `dernier` inclusive
-    /// (`DébutDuFichier` and `FinDuFichier` stand for the dates of the file's first and last lines). With
-    /// n > 0, only the lines within the last n bytes of the file (at least its last line). Then repairs the
-    /// prices and computes the derived series. A bad price or volume throws ErreurConversion naming the file,
-    /// the date key and the field.
+    /// (`DébutDuFichier` stands for the date of the file's first line, `FinDuFichier` for that of its last
+    /// line that reads as a candle: 6 fields or more and a real date). With n > 0, only the lines within the
+    /// last n bytes of the file (from its last candle line when they hold none). Then repairs the prices and
+    /// computes the derived series. A bad price or volume throws ErreurConversion naming the file, the line,
+    /// the date key and the field. What the load skipped is told in `AvertissementsDuChargement`.
     void ChargeFichier(const std::string& code, const std::string& nom, const std::filesystem::path& chemin,
                        Jour premier, Jour dernier, std::int32_t n);
     /// Appends one candle.

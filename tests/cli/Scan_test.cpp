@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -70,7 +71,9 @@ TEST_F(ScanTest, AnErrorDuringTheScanGivesStatus1AndTheRowsBeforeIt) {
     const std::string chemin = env_.écrire(fichier, texte);
     const auto r = lancerCli(env_, {"scan", "--groupe", "Finance", "--du", "20241202", "--au", "20241231"});
     EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.erreurs, chemin + " : date 20241216 : champ 4 (Minimum) : \"bas\" n'est pas un nombre.\n");
+    const auto numéro = std::count(texte.begin(), texte.begin() + static_cast<std::ptrdiff_t>(ligne), '\n') + 1;
+    EXPECT_EQ(r.erreurs, chemin + " : ligne " + std::to_string(numéro) +
+                             " : date 20241216 : champ 4 (Minimum) : \"bas\" n'est pas un nombre.\n");
     const auto lignes = cellules(r.sortie);
     ASSERT_GT(lignes.size(), 1u);
     for (std::size_t i = 1; i < lignes.size(); ++i) EXPECT_NE(lignes[i][1], code);

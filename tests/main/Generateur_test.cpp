@@ -153,8 +153,9 @@ TEST_F(GenerateurTest, LoadedWindowLooksBackAndReadsTheNextDayForConfirmation) {
             texte += j.texte() + (j == cassée ? "\tdix" : "\t10") + "\t11\t9\t10,5\t1000\r\n";
         const std::string chemin = historique("FR0000000011", texte);
         const ParamètresScan p = paramètres({"FR0000000011"}, du, au, c.bougie, c.confirmation);
-        const std::string message =
-            chemin + " : date " + cassée.texte() + " : champ 2 (Ouverture) : \"dix\" n'est pas un nombre.";
+        const std::string message = chemin + " : ligne " + std::to_string(cassée.numéro() - début.numéro() + 1) +
+                                    " : date " + cassée.texte() +
+                                    " : champ 2 (Ouverture) : \"dix\" n'est pas un nombre.";
         EXPECT_THROW_MSG(scanner(p), ErreurConversion,
                          c.erreur ? message : "(aucune erreur)");
     }
