@@ -57,7 +57,8 @@ ErreurConversion erreurDeChamp(const std::filesystem::path& chemin, std::int64_t
     message += illisible.lecture == LectureCours::Dépassement ? "dépasse la capacité." : "n'est pas un nombre.";
     // A file of another encoding or line ends fails on a field that holds what gives it away.
     const std::string_view champ = champs[illisible.champ];
-    if (champ.find('\0') != std::string_view::npos)
+    const auto nuls = static_cast<std::size_t>(std::count(champ.begin(), champ.end(), '\0'));
+    if (!champ.empty() && nuls * 2 + 1 >= champ.size())
         message += " Le fichier semble en UTF-16 : à enregistrer en Windows-1252 ou en UTF-8.";
     else if (champ.find('\r') != std::string_view::npos)
         message += " Le fichier semble avoir des fins de ligne CR seules (ancien format Mac).";
