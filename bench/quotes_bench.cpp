@@ -62,21 +62,32 @@ std::uint64_t octetsLus() {
     return 0;
 }
 
-void BM_FenetreDeDeuxAns_6500Lignes(benchmark::State& state) {
+/// Loads the window of the history again and again, counting the bytes each load reads.
+void chargerLaFenêtre(benchmark::State& state, Jour premier, Jour dernier) {
     const HistoireÉcrite& histoire = vingtCinqAns();
     BourseCollection bourse;
-    const Jour premier = histoire.dernier().plus(-730);
     std::uint64_t octets = 0;
     for (auto _ : state) {
         const std::uint64_t avant = octetsLus();
-        bourse.ChargeFichier("FR0000000001", "Alpha", histoire.chemin(), premier, BourseCollection::FinDuFichier, 0);
+        bourse.ChargeFichier("FR0000000001", "Alpha", histoire.chemin(), premier, dernier, 0);
         octets += octetsLus() - avant;
     }
     state.counters["bougies"] = bourse.Nombre;
     // Reading /proc/self/io itself counts a few hundred bytes in each measure.
     state.counters["octets_lus"] = static_cast<double>(octets) / static_cast<double>(state.iterations());
 }
+
+void BM_FenetreDeDeuxAns_6500Lignes(benchmark::State& state) {
+    chargerLaFenêtre(state, vingtCinqAns().dernier().plus(-730), BourseCollection::FinDuFichier);
+}
 BENCHMARK(BM_FenetreDeDeuxAns_6500Lignes)->Unit(benchmark::kMicrosecond);
+
+// A scan of a past year: the load stops on the first line after the window.
+void BM_FenetreDUnAnIlYADixAns_6500Lignes(benchmark::State& state) {
+    const Jour dernier = vingtCinqAns().dernier().plus(-3650);
+    chargerLaFenêtre(state, dernier.plus(-365), dernier);
+}
+BENCHMARK(BM_FenetreDUnAnIlYADixAns_6500Lignes)->Unit(benchmark::kMicrosecond);
 
 void BM_HistoireEntiere_6500Lignes(benchmark::State& state) {
     const HistoireÉcrite& histoire = vingtCinqAns();

@@ -11,6 +11,7 @@
 #include "analysis/OptionsAnalyse.h"
 #include "series/Fonction.h"
 #include "series/Valeur.h"
+#include "store/Avertissement.h"
 #include "store/Monnaie.h"
 
 namespace vantorelle {
@@ -63,10 +64,11 @@ public:
     // ---- Loading and housekeeping (BourseCollection.cpp, Chargement.cpp) ----
 
     /// Replaces the candles by those of the history file dated from `premier` to `dernier` inclusive
-    /// (`DébutDuFichier` and `FinDuFichier` stand for the dates of the file's first and last lines). With
-    /// n > 0, only the lines within the last n bytes of the file (at least its last line). Then repairs the
-    /// prices and computes the derived series. A bad price or volume throws ErreurConversion naming the file,
-    /// the date key and the field.
+    /// (`DébutDuFichier` stands for the date of the file's first line, `FinDuFichier` for that of its last
+    /// line that reads as a candle: 6 fields or more and a real date). With n > 0, only the lines within the
+    /// last n bytes of the file (from its last candle line when they hold none). Then repairs the prices and
+    /// computes the derived series. A bad price or volume throws ErreurConversion naming the file, the line,
+    /// the date key and the field. What the load skipped is told in `AvertissementsDuChargement`.
     void ChargeFichier(const std::string& code, const std::string& nom, const std::filesystem::path& chemin,
                        Jour premier, Jour dernier, std::int32_t n);
     /// Appends one candle.
@@ -176,6 +178,10 @@ public:
     /// The week key of a date key: the year and the two-digit week, weeks from Sunday, week 1 holding
     /// 1 January ("200054" for "20001231").
     static std::string CleSemaine(std::string_view date);
+
+    /// What the last `ChargeFichier` or `ChargePériodes` of this object skipped or doubts in the file: lines
+    /// left out, a file without a candle, a load stopped before the file's last line.
+    const Avertissements& AvertissementsDuChargement() const { return avertissements_; }
 
     // ---- Formula collection (Publication.cpp) ----
 
@@ -299,6 +305,7 @@ private:
     /// Memory the loads keep for the next one: the scan reloads one object for every security.
     struct Brouillon;
     std::shared_ptr<Brouillon> brouillon_;
+    Avertissements avertissements_;
 
     /// The candles grouped by week or by month.
     BourseCollection convertir(bool semaines) const;

@@ -2,6 +2,7 @@
 #include <optional>
 #include <span>
 
+#include "analysis/AvertissementsChargement.h"
 #include "analysis/BougiesLues.h"
 #include "analysis/BourseCollection.h"
 #include "analysis/LecteurHistorique.h"
@@ -49,12 +50,29 @@ std::optional<ChampIllisible> lireBougie(const std::string_view (&champs)[6], fl
 
 ErreurConversion erreurDeChamp(const std::filesystem::path& chemin, std::int64_t numéroLigne,
                                const std::string_view (&champs)[6], ChampIllisible illisible) {
-    std::string message = chemin.string() + " : ";
-    if (numéroLigne > 0) message += "ligne " + std::to_string(numéroLigne) + " : ";
-    message += "date " + texteDuFichier(champs[0]) + " : champ " + std::to_string(illisible.champ + 1) + " (" +
-               NomsDesChamps[illisible.champ] + ") : \"" + texteDuFichier(champs[illisible.champ]) + "\" ";
+    std::string message = chemin.string() + " : ligne " + std::to_string(numéroLigne) + " : date " +
+                          champCité(texteDuFichier(champs[0])) + " : champ " + std::to_string(illisible.champ + 1) +
+                          " (" + NomsDesChamps[illisible.champ] + ") : \"" +
+                          champCité(texteDuFichier(champs[illisible.champ])) + "\" ";
     message += illisible.lecture == LectureCours::Dépassement ? "dépasse la capacité." : "n'est pas un nombre.";
+    // A file of another encoding or line ends fails on a field that holds what gives it away.
+    const std::string_view champ = champs[illisible.champ];
+    const auto nuls = static_cast<std::size_t>(std::count(champ.begin(), champ.end(), '\0'));
+    if (!champ.empty() && nuls * 2 + 1 >= champ.size())
+        message += " Le fichier semble en UTF-16 : à enregistrer en Windows-1252 ou en UTF-8.";
+    else if (champ.find('\r') != std::string_view::npos)
+        message += " Le fichier semble avoir des fins de ligne CR seules (ancien format Mac).";
     return ErreurConversion(message);
+}
+
+bool blanche(std::string_view ligne) { return ligne.find_first_not_of(" \r") == ligne.npos; }
+
+// A load without candles is worth a warning when the file holds none, not when the window missed them.
+void avertirSansBougie(LecteurHistorique& lecteur, const std::filesystem::path& chemin,
+                       Avertissements& avertissements) {
+    if (!lecteur.existe()) return;
+    if (const std::optional<Jour> dernière = lecteur.dernièreDate(); dernière && !dernière->estZéro()) return;
+    avertissements.push_back({chemin.string(), 0, raisonSansBougie(lecteur.toutLeFichier())});
 }
 
 }  // namespace
@@ -115,19 +133,20 @@ void BourseCollection::ChargeFichier(const std::string& code, const std::string&
 
 BourseCollection::LectureBougies BourseCollection::lireBougies(const std::filesystem::path& chemin, Jour premier,
                                                                 Jour dernier, std::int32_t n, bool avecClés) {
+    avertissements_.clear();
     if (!brouillon_) brouillon_ = std::make_shared<Brouillon>();
     LectureBougies lecture;
     LecteurHistorique lecteur(chemin, brouillon_->lecture);
-    if (premier == DébutDuFichier) {
-        const std::optional<Jour> date = lecteur.premièreDate();
-        if (!date) return lecture;
-        premier = *date;
+    const bool jusquÀLaDernière = dernier == FinDuFichier;
+    const std::optional<Jour> début = premier == DébutDuFichier ? lecteur.premièreDate() : premier;
+    const std::optional<Jour> fin = jusquÀLaDernière ? lecteur.dernièreDate() : dernier;
+    // The markers find no date only in a file without lines.
+    if (!début || !fin) {
+        avertirSansBougie(lecteur, chemin, avertissements_);
+        return lecture;
     }
-    if (dernier == FinDuFichier) {
-        const std::optional<Jour> date = lecteur.dernièreDate();
-        if (!date) return lecture;
-        dernier = *date;
-    }
+    premier = *début;
+    dernier = *fin;
     if (n > 0)
         lecteur.queue(n);
     else
@@ -139,19 +158,28 @@ BourseCollection::LectureBougies BourseCollection::lireBougies(const std::filesy
     lecture.bougies = &bougies;
     const std::vector<LecteurHistorique::Ligne>& lignes = lecteur.lignes();
     lecture.lignes = static_cast<std::int32_t>(lignes.size());
+    std::int64_t ignorées = 0;
+    std::size_t premièreIgnorée = 0;
+    std::optional<std::size_t> arrêt;
     // Every dated line has its six fields, which each line read overwrites.
     std::string_view champs[6];
     for (std::size_t k = 0; k < lignes.size(); ++k) {
         const LecteurHistorique::Ligne& ligne = lignes[k];
-        if (!ligne.date || *ligne.date < premier) continue;
-        if (*ligne.date > dernier) break;
+        if (!ligne.date || *ligne.date < premier) {
+            // Blank lines and earlier days are no news; lines of another shape and undated ones are.
+            const bool ignorée = ligne.date ? ligne.date->estZéro() : !blanche(lecteur.texte(ligne));
+            if (ignorée && ignorées++ == 0) premièreIgnorée = k;
+            continue;
+        }
+        if (*ligne.date > dernier) {
+            arrêt = k;
+            break;
+        }
         lecteur.champs(ligne, champs);
         float cours[4];
         Monnaie volume;
         if (const std::optional<ChampIllisible> illisible = lireBougie(champs, cours, volume)) {
-            const std::int64_t numéro =
-                lecteur.numéroPremière() > 0 ? lecteur.numéroPremière() + static_cast<std::int64_t>(k) : 0;
-            lecture.erreur = erreurDeChamp(chemin, numéro, champs, *illisible);
+            lecture.erreur = erreurDeChamp(chemin, lecteur.numéro(k), champs, *illisible);
             break;
         }
         // The line's date was read from the field itself: a key made different reads again.
@@ -168,6 +196,23 @@ BourseCollection::LectureBougies BourseCollection::lireBougies(const std::filesy
         bougies.l.push_back(cours[2]);
         bougies.c.push_back(cours[3]);
         bougies.volumes.push_back(volume);
+    }
+
+    if (ignorées > 0) {
+        const std::int64_t numéro = lecteur.numéroPremière() > 0 ? lecteur.numéro(premièreIgnorée) : 0;
+        const std::string première = texteDuFichier(lecteur.texte(lignes[premièreIgnorée]));
+        avertissements_.push_back({chemin.string(), numéro, raisonLignesIgnorées(ignorées, première)});
+    }
+    if (arrêt) {
+        // A line dated after the window ends the load; when the file's last candle is not as late, that line
+        // hides the lines of the window after it, as a slip in a date does.
+        const LecteurHistorique::Ligne ligne = lignes[*arrêt];
+        const Jour dernièreBougie = jusquÀLaDernière ? dernier : lecteur.dernièreDate().value_or(Jour());
+        if (!(dernier < dernièreBougie))
+            avertissements_.push_back({chemin.string(), lecteur.numéro(*arrêt),
+                                       raisonArrêt(*ligne.date, dernièreBougie, lecteur.lignesAprès(ligne.début))});
+    } else if (bougies.nombre() == 0 && !lecture.erreur) {
+        avertirSansBougie(lecteur, chemin, avertissements_);
     }
     return lecture;
 }

@@ -17,6 +17,8 @@ namespace {
 constexpr std::int32_t TailleLigne = 50;
 // The end of a history file read first: it holds more than a year of daily quotes.
 constexpr std::int64_t TailleQueue = 16384;
+// Some editors start a UTF-8 file with it.
+constexpr std::string_view MarqueUTF8 = "\xEF\xBB\xBF";
 
 std::string_view premierChamp(std::string_view ligne) { return ligne.substr(0, ligne.find('\t')); }
 
@@ -160,22 +162,58 @@ std::int64_t LecteurHistorique::débutDeLigneSuivante(std::int64_t position) {
     return finDeLigne(position) + 1;
 }
 
+std::int64_t LecteurHistorique::débutDuTexte(std::int64_t début, std::int64_t fin) const {
+    const auto marque = static_cast<std::int64_t>(MarqueUTF8.size());
+    if (début == 0 && fin >= marque && std::string_view(octets() - début_, MarqueUTF8.size()) == MarqueUTF8)
+        return marque;
+    return début;
+}
+
 std::string_view LecteurHistorique::contenu(std::int64_t début, std::int64_t fin) const {
+    début = débutDuTexte(début, fin);
     std::string_view ligne(octets() + (début - début_), static_cast<std::size_t>(fin - début));
     if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
     return ligne;
 }
 
-std::int64_t LecteurHistorique::débutDernièreLigneNonVide() {
+std::int64_t LecteurHistorique::débutDernièreBougie() {
     couvrir(longueur_ - 1, longueur_);
     // Past an unterminated last line, as if a line end followed it.
     std::int64_t suivante = octet(longueur_ - 1) == '\n' ? longueur_ : longueur_ + 1;
     while (suivante > 0) {
         const std::int64_t début = débutDeLigne(suivante - 1);
-        if (!contenu(début, suivante - 1).empty()) return début;
+        if (dateDeBougie(contenu(début, suivante - 1))) return début;
         suivante = début;
     }
     return -1;
+}
+
+std::int64_t LecteurHistorique::finsDeLigne(std::int64_t de, std::int64_t à) {
+    std::vector<char> morceau(static_cast<std::size_t>(std::clamp<std::int64_t>(à - de, 0, 1 << 16)));
+    std::int64_t fins = 0;
+    for (std::int64_t p = de; p < à;) {
+        const std::size_t lus =
+            fichier_->lire(morceau.data(), std::min(morceau.size(), static_cast<std::size_t>(à - p)), p);
+        if (lus == 0) break;  // the file was cut since it was opened
+        fins += std::count(morceau.begin(), morceau.begin() + static_cast<std::ptrdiff_t>(lus), '\n');
+        p += static_cast<std::int64_t>(lus);
+    }
+    return fins;
+}
+
+std::int64_t LecteurHistorique::numéro(std::size_t k) {
+    if (numéroPremière_ > 0) return numéroPremière_ + static_cast<std::int64_t>(k);
+    return finsDeLigne(0, mémoire_.lignes[k].début) + 1;
+}
+
+std::int64_t LecteurHistorique::lignesAprès(std::int64_t début) {
+    // Each LF starts a line, but the one that ends the file.
+    return finsDeLigne(début, longueur_ - 1);
+}
+
+std::string_view LecteurHistorique::toutLeFichier() {
+    couvrir(0, longueur_);
+    return {octets(), static_cast<std::size_t>(longueur_)};
 }
 
 void LecteurHistorique::lireLignes(std::int64_t début, Jour premier, Jour dernier) {
@@ -189,7 +227,7 @@ void LecteurHistorique::lireLignes(std::int64_t début, Jour premier, Jour derni
         // Filled field by field: a line built whole on the stack and then copied would be read back wider
         // than it was written, which stalls.
         Ligne& ligne = lignes.emplace_back();
-        ligne.début = p;
+        ligne.début = débutDuTexte(p, f);
         ligne.longueur = static_cast<std::int32_t>(texte.size());
         ligne.nombreDeChamps = découper(texte, ligne.finsDesChamps);
         p = f + 1;
@@ -214,10 +252,14 @@ std::optional<Jour> LecteurHistorique::premièreDate() {
 
 std::optional<Jour> LecteurHistorique::dernièreDate() {
     if (longueur_ == 0) return std::nullopt;
-    couvrir(longueur_ - TailleLigne - 1, longueur_);
-    const std::int64_t début = débutDernièreLigneNonVide();
-    if (début < 0) return Jour();
-    return Jour::deClé(premierChamp(contenu(début, finDeLigne(début))));
+    if (!dernièreDate_) {
+        // Bytes kept far from the end would be read through to it.
+        if (finLue() < longueur_) oublierLesOctets();
+        couvrir(longueur_ - TailleLigne - 1, longueur_);
+        const std::int64_t début = débutDernièreBougie();
+        dernièreDate_ = début < 0 ? Jour() : *dateDeBougie(contenu(début, finDeLigne(début)));
+    }
+    return dernièreDate_;
 }
 
 bool LecteurHistorique::datéeDepuis(std::int64_t position, Jour premier) {
@@ -241,8 +283,7 @@ bool LecteurHistorique::datéeDepuis(std::int64_t position, Jour premier) {
             if (lf == std::string_view::npos && !jusquÀLaFin) break;
             std::string_view ligne = reste.substr(0, lf);
             if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-            const auto date = dateExaminée(ligne);
-            if (date && !date->estZéro()) return !(*date < premier);
+            if (const auto date = dateDeBougie(ligne)) return !(*date < premier);
             if (lf == std::string_view::npos) return true;
             reste.remove_prefix(lf + 1);
         }
@@ -262,8 +303,7 @@ std::int64_t LecteurHistorique::débutParDichotomie(Jour premier) {
 std::optional<Jour> LecteurHistorique::premièreDateDepuis(std::int64_t position) {
     for (std::int64_t p = position; p < longueur_;) {
         const std::int64_t f = finDeLigne(p);
-        const auto date = dateExaminée(contenu(p, f));
-        if (date && !date->estZéro()) return date;
+        if (const auto date = dateDeBougie(contenu(p, f))) return date;
         p = f + 1;
     }
     return std::nullopt;
@@ -271,6 +311,8 @@ std::optional<Jour> LecteurHistorique::premièreDateDepuis(std::int64_t position
 
 std::optional<std::int64_t> LecteurHistorique::débutDansLaQueue(Jour premier) {
     couvrir(longueur_ - TailleQueue - 1, longueur_);
+    // Taken while the end of the file is at hand: a load that stops early compares it, and would read it again.
+    dernièreDate();
     // Every dated line from `bas` on up to the first one from `haut` on is dated before `premier`.
     std::int64_t bas = début_ == 0 ? 0 : débutDeLigneSuivante(début_ + 1);
     if (const auto date = premièreDateDepuis(bas); !date || !(*date < premier)) return std::nullopt;
@@ -283,8 +325,7 @@ std::optional<std::int64_t> LecteurHistorique::débutDansLaQueue(Jour premier) {
     }
     for (std::int64_t p = bas; p < haut;) {
         const std::int64_t f = finDeLigne(p);
-        const auto date = dateExaminée(contenu(p, f));
-        if (date && !date->estZéro() && !(*date < premier)) break;
+        if (const auto date = dateDeBougie(contenu(p, f)); date && !(*date < premier)) break;
         p = bas = std::min(f + 1, longueur_);
     }
     if (!bienPlacé(bas, premier)) return std::nullopt;
@@ -297,8 +338,7 @@ bool LecteurHistorique::bienPlacé(std::int64_t début, Jour premier) {
     std::int64_t suivante = début;
     for (int k = 0; k < LignesAuPlus && suivante > 0 && !avantLaFenêtre; ++k) {
         const std::int64_t précédente = débutDeLigne(suivante - 1);
-        const auto date = dateExaminée(contenu(précédente, suivante - 1));
-        if (date && !date->estZéro()) {
+        if (const auto date = dateDeBougie(contenu(précédente, suivante - 1))) {
             if (!(*date < premier)) return false;
             avantLaFenêtre = true;
         }
@@ -308,8 +348,7 @@ bool LecteurHistorique::bienPlacé(std::int64_t début, Jour premier) {
     std::int64_t p = début;
     for (int k = 0; k < LignesAuPlus && p < longueur_; ++k) {
         const std::int64_t f = finDeLigne(p);
-        const auto date = dateExaminée(contenu(p, f));
-        if (date && !date->estZéro() && !(*date < premier)) return true;
+        if (const auto date = dateDeBougie(contenu(p, f)); date && !(*date < premier)) return true;
         p = f + 1;
     }
     return p >= longueur_;
@@ -353,8 +392,7 @@ void LecteurHistorique::fenêtre(Jour premier, Jour dernier) {
         std::int64_t suivante = début;
         while (suivante > 0) {
             const std::int64_t précédente = débutDeLigne(suivante - 1);
-            const auto date = dateExaminée(contenu(précédente, suivante - 1));
-            if (date && !date->estZéro()) {
+            if (const auto date = dateDeBougie(contenu(précédente, suivante - 1))) {
                 if (*date < premier) break;
                 début = précédente;
             }
@@ -370,14 +408,14 @@ void LecteurHistorique::queue(std::int32_t n) {
     const std::int64_t de = std::max<std::int64_t>(0, longueur_ - n - 1);
     couvrir(de - 1, longueur_);
     std::int64_t début = débutDeLigneSuivante(de);
-    bool uneLigne = false;
-    for (std::int64_t p = début; p < longueur_ && !uneLigne;) {
+    bool uneBougie = false;
+    for (std::int64_t p = début; p < longueur_ && !uneBougie;) {
         const std::int64_t f = finDeLigne(p);
-        uneLigne = !contenu(p, f).empty();
+        uneBougie = dateDeBougie(contenu(p, f)).has_value();
         p = f + 1;
     }
-    if (!uneLigne) {
-        const std::int64_t dernière = débutDernièreLigneNonVide();
+    if (!uneBougie) {
+        const std::int64_t dernière = débutDernièreBougie();
         if (dernière >= 0) début = dernière;
     }
     lireLignes(début);

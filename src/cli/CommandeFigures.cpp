@@ -1,16 +1,17 @@
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "analysis/BourseCollection.h"
 #include "analysis/ChargementBougies.h"
 #include "cli/Commandes.h"
 #include "cli/LectureOptions.h"
+#include "main/VerificationReglages.h"
+#include "store/Erreur.h"
 
 namespace vantorelle::cli {
 
@@ -19,89 +20,70 @@ namespace {
 const std::string nomCommande = "vantorelle-cli figures : ";
 
 struct OptionsFigures {
-    std::string fichier, du, au, période = "jour", tendance = "1", tolérance = "0,0625", périodeIndicateurs = "14",
-                                 période2 = "9", tailleMarubozu = "1";
+    std::string fichier, du, au, période = "jour", tendance = "1";
+    // The analysis settings as texts, checked and converted as the scan does those of the settings file.
+    std::string tolérance = "0,0625", périodeIndicateurs = "14", période2 = "9", tailleMarubozu = "1";
     bool confirmation = false;
 };
 
-/// The flag values checked and converted, or the message that says what is wrong.
+/// The flags converted.
 struct Réglages {
     std::optional<Jour> du, au;
     PériodeBougie période = PériodeBougie::Jour;
     bool avecTendance = true;
-    std::string tolérance;
-    std::int16_t périodeIndicateurs = 14, période2 = 9, tailleMarubozu = 1;
 };
 
-std::optional<std::int16_t> lireEntier(const std::string& texte, int minimum) {
-    int valeur = 0;
-    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-    if (erreur != std::errc() || fin != texte.data() + texte.size() || valeur < minimum || valeur > 32767)
-        return std::nullopt;
-    return static_cast<std::int16_t>(valeur);
-}
-
-/// A tolerance written with a comma or a point, kept as the settings write it: with a comma.
-std::optional<std::string> lireTolérance(std::string texte) {
-    for (char& c : texte)
-        if (c == ',') c = '.';
-    double valeur = 0;
-    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-    if (texte.empty() || erreur != std::errc() || fin != texte.data() + texte.size() || !std::isfinite(valeur) ||
-        valeur < 0)
-        return std::nullopt;
-    for (char& c : texte)
-        if (c == '.') c = ',';
-    return texte;
-}
-
-/// The flags converted, or nullopt after the message on standard error.
+/// The flags converted, with a warning on standard error for each analysis setting that makes little sense, or
+/// nullopt after the message on standard error.
 std::optional<Réglages> lire(const OptionsFigures& o) {
     Réglages r;
-    const auto refus = [](const std::string& option, const std::string& attendu, const std::string& valeur) {
-        std::cerr << nomCommande << option << " attend " << attendu << ", pas « " << valeur << " ».\n";
-        return std::nullopt;
-    };
     const std::optional<Fenêtre> fenêtre = lireFenêtre(nomCommande, o.du, o.au);
     if (!fenêtre) return std::nullopt;
     r.du = fenêtre->du;
     r.au = fenêtre->au;
     if (r.du && r.au && !datesDansLOrdre(nomCommande, *r.du, *r.au)) return std::nullopt;
-    const std::optional<PériodeBougie> période = lirePériode(o.période);
-    if (!période) return refus("--periode", "jour, semaine ou mois", o.période);
-    r.période = *période;
-    if (o.tendance != "0" && o.tendance != "1") return refus("--tendance", "0 ou 1", o.tendance);
+    r.période = lirePériode(o.période).value_or(PériodeBougie::Jour);  // checked by the parser
+    if (o.tendance != "0" && o.tendance != "1") {
+        std::cerr << nomCommande << "--tendance attend 0 ou 1, pas « " << o.tendance << " ».\n";
+        return std::nullopt;
+    }
     r.avecTendance = o.tendance == "1";
-    const std::optional<std::string> tolérance = lireTolérance(o.tolérance);
-    if (!tolérance) return refus("--tolerance", "un nombre positif ou nul (0,0625 ou 0.0625)", o.tolérance);
-    r.tolérance = *tolérance;
-    const std::optional<std::int16_t> périodeIndicateurs = lireEntier(o.périodeIndicateurs, 1);
-    if (!périodeIndicateurs) return refus("--periode-indicateurs", "un entier de 1 à 32767", o.périodeIndicateurs);
-    r.périodeIndicateurs = *périodeIndicateurs;
-    const std::optional<std::int16_t> période2 = lireEntier(o.période2, 1);
-    if (!période2) return refus("--periode2", "un entier de 1 à 32767", o.période2);
-    r.période2 = *période2;
-    const std::optional<std::int16_t> taille = lireEntier(o.tailleMarubozu, 0);
-    if (!taille) return refus("--taille-marubozu", "un entier de 0 à 32767", o.tailleMarubozu);
-    r.tailleMarubozu = *taille;
+    const std::tuple<const char*, std::string_view, const std::string&> analyse[] = {
+        {"--tolerance", OptionsAnalyse::Tolérance, o.tolérance},
+        {"--periode-indicateurs", OptionsAnalyse::Période, o.périodeIndicateurs},
+        {"--periode2", OptionsAnalyse::Période2, o.période2},
+        {"--taille-marubozu", OptionsAnalyse::TailleMarubozu, o.tailleMarubozu},
+    };
+    try {
+        for (const auto& [drapeau, clé, valeur] : analyse)
+            if (const std::optional<std::string> raison = VérifierRéglageAnalyse(clé, valeur, drapeau))
+                std::cerr << texteAvertissement({drapeau, 0, *raison}) << "\n";
+    } catch (const ErreurConversion& e) {
+        std::cerr << nomCommande << messageUtilisateur(e) << "\n";
+        return std::nullopt;
+    }
     return r;
 }
 
 /// Loads the history as the scan loads one security (the whole file without dates), converts it, recognises
 /// and weighs the figures, and gives one line per candle from the first one recognised.
-std::string figuresDuFichier(const std::filesystem::path& fichier, const Réglages& r, bool confirmation) {
+std::string figuresDuFichier(const OptionsFigures& o, const Réglages& r) {
     BourseCollection bc, semaines;
     BourseCollection& jours = r.période == PériodeBougie::Jour ? bc : semaines;
     jours.Options.Clear();
     jours.Options.Add(OptionsAnalyse::AvecTendance, Valeur(static_cast<std::int16_t>(r.avecTendance ? 1 : 0)));
-    jours.Options.Add(OptionsAnalyse::Période, Valeur(std::to_string(r.périodeIndicateurs)));
-    jours.Options.Add(OptionsAnalyse::Période2, Valeur(std::to_string(r.période2)));
-    jours.Options.Add(OptionsAnalyse::TailleMarubozu, Valeur(std::to_string(r.tailleMarubozu)));
-    jours.Options.Add(OptionsAnalyse::Tolérance, Valeur(r.tolérance));
+    jours.Options.Add(OptionsAnalyse::Période, Valeur(o.périodeIndicateurs));
+    jours.Options.Add(OptionsAnalyse::Période2, Valeur(o.période2));
+    jours.Options.Add(OptionsAnalyse::TailleMarubozu, Valeur(o.tailleMarubozu));
+    jours.Options.Add(OptionsAnalyse::Tolérance, Valeur(o.tolérance));
 
-    const Jour premier = r.du ? r.du->plus(-Recul(r.périodeIndicateurs, r.période)) : BourseCollection::DébutDuFichier;
-    const Jour dernier = r.au ? (confirmation ? r.au->plus(1) : *r.au) : BourseCollection::FinDuFichier;
+    const std::int64_t recul = Recul(jours.Options.enDouble(OptionsAnalyse::Période), r.période);
+    const Jour premier = r.du ? r.du->plus(-recul) : BourseCollection::DébutDuFichier;
+    const Jour dernier = r.au ? (o.confirmation ? r.au->plus(1) : *r.au) : BourseCollection::FinDuFichier;
+    const std::filesystem::path fichier = o.fichier;
     ChargerBougies(bc, jours, "", fichier.stem().string(), fichier, premier, dernier, r.période);
+    for (const Avertissement& avertissement : jours.AvertissementsDuChargement())
+        std::cerr << texteAvertissement(avertissement) << "\n";
     const std::int32_t début = ReconnaîtreDepuis(bc, r.du ? CléDeDébut(*r.du, r.période) : std::string());
     if (début == 0) return {};
 
@@ -129,9 +111,9 @@ int exécuter(const OptionsFigures& o) {
     }
     std::string sortie;
     try {
-        sortie = figuresDuFichier(o.fichier, *réglages, o.confirmation);
+        sortie = figuresDuFichier(o, *réglages);
     } catch (const std::exception& e) {
-        std::cerr << nomCommande << e.what() << "\n";
+        std::cerr << nomCommande << messageUtilisateur(e) << "\n";
         return 1;
     }
     std::fwrite(sortie.data(), 1, sortie.size(), stdout);
@@ -163,6 +145,7 @@ Exécution ajouterFigures(CLI::App& app) {
     figures->add_flag("--confirmation", options->confirmation,
                       "Charge aussi le jour qui suit --au, pour confirmer une figure de la dernière date");
     figures->add_option("--periode", options->période, "Bougies par jour, semaine ou mois (jour par défaut)")
+        ->check(CLI::IsMember({"jour", "semaine", "mois"}))
         ->type_name("PÉRIODE");
     figures->add_option("--tendance", options->tendance, "1 : figures avec tendance (par défaut) ; 0 : sans")
         ->type_name("0|1");

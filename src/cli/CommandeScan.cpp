@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include "cli/Commandes.h"
 #include "cli/LectureOptions.h"
 #include "main/Generateur.h"
+#include "main/ValeursDuGroupe.h"
+#include "main/VerificationReglages.h"
 #include "main/Produit.h"
 #include "main/RapportHTML.h"
 #include "main/RemplissageTableau.h"
@@ -29,16 +32,36 @@ namespace vantorelle::cli {
 
 namespace {
 
+enum Étape : std::sig_atomic_t { Avant, Boucle, Après };
+volatile std::sig_atomic_t étape = Avant;
 volatile std::sig_atomic_t interrompu = 0;
 
-/// Ctrl-C asks the generation to stop after the current security, as the window's stop button does.
+/// Ctrl-C during the scan's loop stops it after the current security, as the window's stop button does, and
+/// the closing steps run. Before the loop, after it, or a second time, it ends the command at once: the files
+/// are written through a rename, so none is left half written.
+void surCtrlC(int) {
+    if (étape == Boucle && interrompu == 0) {
+        interrompu = 1;
+        return;
+    }
+    static const char avant[] = "\nGénération interrompue avant la première valeur.\n";
+    static const char après[] = "\nGénération interrompue, sans les étapes de clôture.\n";
+    if (étape == Avant)
+        static_cast<void>(::write(STDERR_FILENO, avant, sizeof avant - 1));
+    else
+        static_cast<void>(::write(STDERR_FILENO, après, sizeof après - 1));
+    ::_exit(130);
+}
+
 class InterruptionDouce {
 public:
     InterruptionDouce() {
+        étape = Avant;
         interrompu = 0;
         struct sigaction action {};
-        action.sa_handler = [](int) { interrompu = 1; };
+        action.sa_handler = surCtrlC;
         sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
         sigaction(SIGINT, &action, &précédente_);
     }
     ~InterruptionDouce() { sigaction(SIGINT, &précédente_, nullptr); }
@@ -49,32 +72,58 @@ private:
     struct sigaction précédente_ {};
 };
 
-/// The progress bar on standard error, drawn only when it is a terminal.
+/// What the scan tells on standard error: its warnings (unless silent), the progress bar on a terminal, and
+/// the stop Ctrl-C asks.
 class SuiviTerminal : public Progression {
 public:
-    SuiviTerminal() : terminal_(isatty(STDERR_FILENO) == 1) {}
+    explicit SuiviTerminal(bool silencieux) : terminal_(isatty(STDERR_FILENO) == 1), silencieux_(silencieux) {}
     ~SuiviTerminal() override { effacer(); }
 
-    bool ArrêtDemandé() const override { return interrompu != 0; }
+    /// Asked once before the loop, then after each security.
+    bool ArrêtDemandé() const override {
+        ++questions_;
+        if (interrompu == 0) return false;
+        if (questions_ == 1) surCtrlC(SIGINT);  // before the first security: nothing is written
+        étape = Après;
+        return true;
+    }
 
     void Pourcentage(int pourcent) override {
-        if (!terminal_) return;
+        if (pourcent == 100) étape = Après;
+        if (!terminal_ || pourcent == dessiné_) return;
         const int plein = pourcent / 5;
         std::fprintf(stderr, "\r[%s%s] %3d %%", std::string(static_cast<std::size_t>(plein), '#').c_str(),
                      std::string(static_cast<std::size_t>(20 - plein), ' ').c_str(), pourcent);
         std::fflush(stderr);
-        dessinée_ = true;
+        dessiné_ = pourcent;
+    }
+
+    void Avertir(const Avertissement& avertissement) override {
+        ++avertissements_;
+        if (silencieux_) return;
+        effacer();
+        std::fprintf(stderr, "%s\n", texteAvertissement(avertissement).c_str());
     }
 
     void effacer() {
-        if (!dessinée_) return;
+        if (dessiné_ < 0) return;
         std::fprintf(stderr, "\r%30s\r", "");
-        dessinée_ = false;
+        dessiné_ = -1;
+    }
+
+    /// The securities whose rows are in the dashboard.
+    int valeursFaites() const { return std::max(questions_ - 1, 0); }
+    /// The summary's closing line, when there were warnings to tell.
+    void conclure() const {
+        if (!silencieux_ && avertissements_ > 0) std::fprintf(stderr, "%d avertissement(s).\n", avertissements_);
     }
 
 private:
     bool terminal_;
-    bool dessinée_ = false;
+    bool silencieux_;
+    int dessiné_ = -1;
+    int avertissements_ = 0;
+    mutable int questions_ = 0;
 };
 
 /// The dashboard as TAB-separated lines: the captions, then each row's eleven cells.
@@ -93,20 +142,32 @@ void imprimer(const TableauDeBord& tableau) {
 
 struct OptionsScan {
     std::string groupe, du, au, période = "jour", formules, html, racine, configuration;
-    bool confirmation = false, sansTendance = false, avecHtml = false;
+    bool confirmation = false, sansTendance = false, avecHtml = false, silencieux = false;
 };
 
 int exécuter(const OptionsScan& o, const Contexte& contexte) {
+    const InterruptionDouce interruption;
     const std::string nomCommande = "vantorelle-cli scan : ";
     const std::optional<Fenêtre> fenêtre = lireFenêtre(nomCommande, o.du, o.au);
     if (!fenêtre) return 2;
     auto [du, au] = *fenêtre;
     Emplacements emplacements = contexte.emplacements;
     if (!o.configuration.empty()) emplacements.FichierParamètres(o.configuration);
+    SuiviTerminal suivi(o.silencieux);
+    const auto avertir = [&suivi](const Avertissements& avertissements) {
+        for (const Avertissement& avertissement : avertissements) suivi.Avertir(avertissement);
+    };
 
     try {
         ÉcrireDéfautsDémarrage(emplacements);
         if (!o.racine.empty()) emplacements.ImposerRacine(o.racine);
+        Avertissements réglages;
+        try {
+            réglages = VérifierRéglagesAnalyse(emplacements);
+        } catch (const Erreur& e) {
+            std::cerr << nomCommande << e.what() << "\n";
+            return 2;
+        }
 
         const std::string fichierGroupe = FichierGroupe(CheminBase(emplacements), o.groupe);
         if (!FichierExiste(fichierGroupe)) {
@@ -115,8 +176,9 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
         }
         ParamètresScan paramètres;
         paramètres.groupe = o.groupe;
-        for (TitreGroupe& titre : LireGroupe(fichierGroupe))
-            paramètres.valeurs.push_back({std::move(titre.code), std::move(titre.nom)});
+        paramètres.fichierGroupe = fichierGroupe;
+        ValeursDuGroupe groupe = LireValeursDuGroupe(fichierGroupe);
+        paramètres.valeurs = std::move(groupe.valeurs);
         paramètres.période = lirePériode(o.période).value_or(PériodeBougie::Jour);  // checked by the parser
         paramètres.confirmation = o.confirmation;
         paramètres.avecTendance = !o.sansTendance;
@@ -137,7 +199,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             try {
                 dernierCours = générateur.DateDernierCours(dernierCours);
             } catch (const std::exception& e) {
-                std::cerr << e.what() << "\n";
+                std::cerr << messageUtilisateur(e) << "\n";
             }
             if (!du) du = dernierCours.plus(-1);
             if (!au) au = dernierCours.plus(-1);
@@ -152,20 +214,24 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             else
                 générateur.ChargerFormules();
         } catch (const std::exception& e) {
-            std::cerr << nomCommande << e.what() << "\n";
+            std::cerr << nomCommande << messageUtilisateur(e) << "\n";
             return 2;
         }
+        avertir(réglages);
+        avertir(groupe.avertissements);
+        avertir(générateur.AvertissementsDesFormules());
 
-        SuiviTerminal suivi;
+        étape = Boucle;
         try {
-            InterruptionDouce interruption;
             GénérerSurCeFil(générateur, paramètres, tableau, traduire, suivi);
         } catch (const std::exception& e) {
+            étape = Après;
             suivi.effacer();
             imprimer(tableau);
-            std::cerr << e.what() << "\n";
+            std::cerr << messageUtilisateur(e) << "\n";
             return 1;
         }
+        étape = Après;
         suivi.effacer();
         imprimer(tableau);
         std::cerr << StatusEcrire(tableau.Compteurs, traduire) << "\n";
@@ -173,12 +239,19 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
         if (o.avecHtml) {
             const std::filesystem::path page =
                 o.html.empty() ? emplacements.RépertoireProgramme() / "HTML.HTML" : std::filesystem::path(o.html);
-            RapportHTML(emplacements, traduire, Traduire(emplacements, sectionInterface, adresseSite))
-                .Écrire(page, tableau, paramètres);
+            RapportHTML rapport(emplacements, traduire, Traduire(emplacements, sectionInterface, adresseSite));
+            rapport.Écrire(page, tableau, paramètres);
+            avertir(rapport.AvertissementsDuRapport());
+        }
+        suivi.conclure();
+        if (interrompu != 0) {
+            std::cerr << "Génération interrompue après " << suivi.valeursFaites() << " valeurs sur "
+                      << paramètres.valeurs.size() << ".\n";
+            return 130;
         }
         return 0;
     } catch (const std::exception& e) {
-        std::cerr << nomCommande << e.what() << "\n";
+        std::cerr << nomCommande << messageUtilisateur(e) << "\n";
         return 1;
     }
 }
@@ -209,11 +282,14 @@ Exécution ajouterScan(CLI::App& app, const Contexte& contexte) {
         ->type_name("FICHIER");
     scan->add_option("--html", options->html, "Écrit aussi le rapport HTML (HTML.HTML du dossier du programme, ou FICHIER)")
         ->expected(0, 1)
-        ->type_name("FICHIER");
+        ->type_name("[FICHIER]");
     scan->add_option("--racine", options->racine, "Racine des données à la place de celle des paramètres")
         ->type_name("DOSSIER");
     scan->add_option("--config", options->configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
-        ->type_name("FICHIER");
+        ->type_name("FICHIER")
+        ->check(fichierParamètresLisible());
+    scan->add_flag("--silencieux", options->silencieux,
+                   "Ne dit pas ce qui a été sauté ou paraît douteux (lignes, fichiers, formules)");
     return [scan, options, &contexte] {
         options->avecHtml = scan->count("--html") > 0;
         return exécuter(*options, contexte);

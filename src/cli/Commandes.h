@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include "analysis/Horloge.h"
+#include "cli/MessageUtilisateur.h"
 #include "shell/Emplacements.h"
 
 namespace vantorelle::cli {
@@ -13,7 +14,7 @@ struct Contexte {
 };
 
 /// Each command of the program adds its sub-command to the application; the returned callback runs it
-/// after a successful parse and gives the exit status.
+/// after a successful parse and gives the exit status, telling the user of a failure by `messageUtilisateur`.
 using Exécution = std::function<int()>;
 
 Exécution ajouterFigures(CLI::App& app);

@@ -1,6 +1,13 @@
 #include "cli/LectureOptions.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 #include <iostream>
+
+#include "store/ErreurSysteme.h"
 
 namespace vantorelle::cli {
 
@@ -38,6 +45,24 @@ std::optional<PériodeBougie> lirePériode(const std::string& texte) {
     if (texte == "semaine") return PériodeBougie::Semaine;
     if (texte == "mois") return PériodeBougie::Mois;
     return std::nullopt;
+}
+
+CLI::Validator fichierParamètresLisible() {
+    return CLI::Validator(
+        [](std::string& chemin) -> std::string {
+            namespace fs = std::filesystem;
+            std::error_code erreur;
+            const fs::file_type genre = fs::status(chemin, erreur).type();
+            if (genre == fs::file_type::not_found) return {};
+            if (genre == fs::file_type::directory)
+                return "« " + chemin + " » est un dossier, pas un fichier de paramètres";
+            const int descripteur = erreur ? -1 : ::open(chemin.c_str(), O_RDONLY);
+            if (descripteur < 0)
+                return "« " + chemin + " » ne peut pas être lu (" + causeSystème(erreur ? erreur.value() : errno) + ")";
+            ::close(descripteur);
+            return {};
+        },
+        "");
 }
 
 }  // namespace vantorelle::cli

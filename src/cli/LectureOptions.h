@@ -1,4 +1,6 @@
 #pragma once
+#include <CLI/CLI.hpp>
+
 #include <optional>
 #include <string>
 
@@ -21,5 +23,9 @@ bool datesDansLOrdre(const std::string& nomCommande, Jour du, Jour au);
 
 /// The candles of a --periode value: "jour", "semaine" or "mois".
 std::optional<PériodeBougie> lirePériode(const std::string& texte);
+
+/// The check of a --config value: a folder, or a file that exists and cannot be read, is refused with the path
+/// named; a missing file is fine, the program writes it.
+CLI::Validator fichierParamètresLisible();
 
 }  // namespace vantorelle::cli

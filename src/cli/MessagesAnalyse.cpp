@@ -3,30 +3,48 @@
 #include <array>
 #include <regex>
 #include <utility>
+#include <vector>
 
 namespace vantorelle::cli {
 
+namespace {
+
+/// A word the parser could not place: an option, an argument after a command, or else a command.
+std::string motInattendu(const CLI::App& application, const std::string& mot) {
+    if (mot.size() > 1 && mot.front() == '-') return "option inconnue : « " + mot.substr(0, mot.find('=')) + " »";
+    if (!application.get_subcommands().empty()) return "argument inattendu : « " + mot + " »";
+    std::string commandes;
+    for (const CLI::App* commande : application.get_subcommands({}))
+        commandes += (commandes.empty() ? "" : ", ") + commande->get_name();
+    return "commande inconnue : « " + mot + " » (commandes : " + commandes + ")";
+}
+
+/// The French text of a parse error given in English by the parser; a message it does not know stays as it is.
 std::string messageEnFrançais(const std::string& message) {
-    // The parser's own sentences, most specific first.
-    static const std::array<std::pair<std::regex, const char*>, 13> traductions{{
+    // The parser's own sentences, most specific first; the checks of our own options give theirs in French.
+    static const std::array<std::pair<std::regex, const char*>, 8> traductions{{
         {std::regex("^A subcommand is required$"), "une commande est obligatoire : figures, scan ou demo"},
         {std::regex("^(.*) is required$"), "$1 est obligatoire"},
-        {std::regex("^The following arguments? (?:was|were) not expected: (.*)$"), "argument inattendu : $1"},
-        {std::regex("^(.*): Value (.*) not in range (.*) to (.*)$"), "$1 : $2 n'est pas entre $3 et $4"},
+        {std::regex("^(.*): Value (.*) not in range (.*) to (.*)$"), "$1 : « $2 » n'est pas un entier de $3 à $4"},
         {std::regex("^(.*): (.*) not in (\\{.*\\})$"), "$1 : « $2 » n'est pas parmi $3"},
         {std::regex("^Could not convert: (.*) = (.*)$"), "$1 : « $2 » n'est pas une valeur possible"},
-        {std::regex("^The value (.*) is not an allowed value for (.*)$"), "$2 : « $1 » n'est pas une valeur possible"},
         {std::regex("^(.*): [0-9]+ required .* missing$"), "$1 : la valeur manque"},
-        {std::regex("^Expected (?:exactly|at least) ([0-9]+) arguments to (.*), got ([0-9]+)$"),
-         "$2 attend $1 valeur(s), et en a reçu $3"},
-        {std::regex("^(.*): too many inputs for a flag$"), "$1 ne prend pas de valeur"},
-        {std::regex("^(.*): Should be true/false or a number$"), "$1 : vrai, faux ou un nombre"},
-        {std::regex("^(.*) requires (.*)$"), "$1 demande aussi $2"},
-        {std::regex("^(.*) excludes (.*)$"), "$1 exclut $2"},
+        {std::regex("^(.*): At Most 1 required but received ([0-9]+)$"), "$1 : une seule valeur permise, $2 données"},
+        {std::regex("^([^:]*): (« .*)$"), "$1 : $2"},
     }};
     for (const auto& [motif, traduction] : traductions)
         if (std::regex_match(message, motif)) return std::regex_replace(message, motif, traduction);
     return message;
+}
+
+}  // namespace
+
+std::string messageDÉchec(const CLI::App* application, const CLI::Error& erreur) {
+    std::vector<std::string> restants = application->remaining(true);
+    std::erase(restants, "--");  // where the options end, kept by CLI11 for a command it would pass them on to
+    return application->get_name() + " : " +
+           (restants.empty() ? messageEnFrançais(erreur.what()) : motInattendu(*application, restants.front())) +
+           "\n";
 }
 
 }  // namespace vantorelle::cli

@@ -3,29 +3,25 @@
 #include <cstdlib>
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "cli/Commandes.h"
+#include "cli/FormatAide.h"
+#include "cli/LectureOptions.h"
 #include "cli/MessagesAnalyse.h"
+#include "main/Produit.h"
 
 using namespace vantorelle::cli;
 
 namespace {
 
-/// French captions for CLI11's help text.
+/// French help, version and errors; the commands added afterwards inherit them.
 void franciser(CLI::App& app) {
-    auto f = app.get_formatter();
-    f->label("Usage", "Utilisation");
-    f->label("OPTIONS", "OPTIONS");
-    f->label("SUBCOMMAND", "COMMANDE");
-    f->label("SUBCOMMANDS", "COMMANDES");
-    f->label("REQUIRED", "OBLIGATOIRE");
-    f->label("TEXT", "TEXTE");
-    f->label("INT", "ENTIER");
-    f->label("FLOAT", "NOMBRE");
-    f->label("Positionals", "Arguments");
-    f->label("Options", "Options");
-    f->label("Subcommands", "Commandes");
+    app.formatter(std::make_shared<FormatAide>());
     app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
+    app.set_version_flag("--version", app.get_name() + " " + vantorelle::versionProgramme(),
+                         "Affiche la version et quitte");
+    app.failure_message(messageDÉchec);
 }
 
 }  // namespace
@@ -41,7 +37,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     std::string configuration;
     app.add_option("--config", configuration, "Fichier de paramètres à utiliser à la place de Vantorelle.ini")
-        ->type_name("FICHIER");
+        ->type_name("FICHIER")
+        ->check(fichierParamètresLisible());
 
     // The one read of the environment: the core is handed the locations.
     Contexte contexte{
@@ -52,17 +49,20 @@ int main(int argc, char** argv) {
     ajouter(ajouterFigures(app));
     ajouter(ajouterScan(app, contexte));
     ajouter(ajouterDemo(app));
-    for (CLI::App* sous : app.get_subcommands({})) franciser(*sous);
+    for (CLI::App* sous : app.get_subcommands({})) sous->group("Commandes");
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << app.get_name() << " : " << messageEnFrançais(e.what()) << "\n";
-        return 2;
+        // Help and version on standard output with status 0; a bad command line gets status 2, not CLI11's own.
+        return app.exit(e) == 0 ? 0 : 2;
     }
     if (!configuration.empty()) contexte.emplacements.FichierParamètres(configuration);
-    for (CLI::App* sous : app.get_subcommands()) return exécutions.at(sous)();
+    try {
+        for (CLI::App* sous : app.get_subcommands()) return exécutions.at(sous)();
+    } catch (const std::exception& e) {
+        std::cerr << app.get_name() << " : " << messageUtilisateur(e) << "\n";
+        return 1;
+    }
     return 2;
 }

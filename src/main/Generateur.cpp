@@ -1,5 +1,6 @@
 #include "main/Generateur.h"
 
+#include <cerrno>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -9,8 +10,12 @@
 #include "analysis/Catalogue.h"
 #include "analysis/EvaluationFormules.h"
 #include "main/TravauxEnAvance.h"
+#include "series/VerificationFormules.h"
 #include "shell/TableOptions.h"
 #include "store/Arrondi.h"
+#include "store/Fichier.h"
+#include "store/ErreurSysteme.h"
+#include "store/LecturePositionnee.h"
 
 namespace vantorelle {
 
@@ -93,6 +98,24 @@ char signeDeLaFigure(std::int32_t figure, std::int32_t famille) {
     return famille == Catalogue::Haussière ? '/' : '\\';
 }
 
+/// The securities without a history, told once for the group: how many, and the first.
+class SansHistorique {
+public:
+    void compter(const LignesValeur& lignes, const ValeurGroupe& valeur) {
+        if (lignes.sansHistorique && nombre_++ == 0) première_ = &valeur;
+    }
+    void avertir(const ParamètresScan& p, Progression& suivi) const {
+        if (nombre_ > 0)
+            suivi.Avertir({p.fichierGroupe, première_->ligne,
+                           std::to_string(nombre_) + " valeur(s) sans historique (la première ici : « " +
+                               champCité(première_->code) + " »)"});
+    }
+
+private:
+    std::int64_t nombre_ = 0;
+    const ValeurGroupe* première_ = nullptr;
+};
+
 /// The indicator series of a security and their cells, each trend serving both the statistics and the cells.
 struct Indicateurs {
     explicit Indicateurs(BourseCollection& bc)
@@ -149,16 +172,27 @@ Générateur::Générateur(const Emplacements& emplacements, Traduction traduire
 
 void Générateur::ChargerFormules() {
     formulesImposées_ = false;
+    avertissementsFormules_.clear();
     if (ini_.Value(SectionChemins, Clés::AvecFormules, "") != "1") {
         formulesChargées_ = false;
         formules_.vider();
         nombreFormules_ = 0;
         return;
     }
-    chargerFormules(emplacements_.FichierProgramme("Formules.txt"));
+    const std::filesystem::path fichier = emplacements_.FichierProgramme("Formules.txt");
+    chargerFormules(fichier);
+    if (!Fichier(fichier.string()).Existe())
+        avertissementsFormules_.push_back({fichier.string(), 0, "fichier de formules introuvable : aucune formule"});
 }
 
 void Générateur::ChargerFormules(const std::filesystem::path& fichier) {
+    // A file named on purpose must be there: a scan without the formulas asked for would mislead.
+    std::uint64_t lus = 0;
+    if (!LecturePositionnée::siFichierRégulier(fichier.string(), lus)) {
+        std::error_code erreur;
+        const bool dossier = std::filesystem::is_directory(fichier, erreur);
+        throw erreurSysteme(fichier, "lecture impossible", dossier ? EISDIR : ENOENT);
+    }
     chargerFormules(fichier);
     formulesImposées_ = true;
 }
@@ -168,6 +202,7 @@ void Générateur::chargerFormules(const std::filesystem::path& fichier) {
     formules_.Charger(fichier);
     nombreFormules_ = formules_.Count();
     for (std::int32_t j = 1; j <= nombreFormules_; ++j) formules_.Item(j).Constantes(constantesFormules_);
+    avertissementsFormules_ = vérifierFormules(formules_, fichier);
 }
 
 Jour Générateur::DateDernierCours(Jour aujourdhui) {
@@ -194,14 +229,18 @@ void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
     const auto n = static_cast<std::int32_t>(p.valeurs.size());
     const Réglages réglages = lireRéglages();
     const std::size_t ouvriers = std::min<std::size_t>(fils_, n);
+    SansHistorique sansHistorique;
     if (ouvriers <= 1) {
         for (std::int32_t k = 1; k <= n; ++k) {
-            analyser(bourses_, p.valeurs[static_cast<std::size_t>(k - 1)], p, réglages, lignes_, nullptr);
+            const ValeurGroupe& valeur = p.valeurs[static_cast<std::size_t>(k - 1)];
+            analyser(bourses_, valeur, p, réglages, lignes_, nullptr);
             suivi.ValeurTerminée(lignes_);
             if (lignes_.erreur) std::rethrow_exception(lignes_.erreur);
+            sansHistorique.compter(lignes_, valeur);
             if (suivi.ArrêtDemandé()) break;
             suivi.Pourcentage(static_cast<int>(static_cast<double>(k) / n * 100));
         }
+        sansHistorique.avertir(p, suivi);
         return;
     }
 
@@ -229,11 +268,13 @@ void Générateur::Générer(const ParamètresScan& p, SuiviScan& suivi) {
             longueurFinale();
             std::rethrow_exception(résultat.erreur);
         }
+        sansHistorique.compter(résultat, p.valeurs[static_cast<std::size_t>(k - 1)]);
         if (suivi.ArrêtDemandé()) break;
         tour.ouvrir(static_cast<std::size_t>(k));
         suivi.Pourcentage(static_cast<int>(static_cast<double>(k) / n * 100));
     }
     longueurFinale();
+    sansHistorique.avertir(p, suivi);
 }
 
 void Générateur::analyser(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
@@ -247,7 +288,7 @@ void Générateur::analyser(Bourses& bourses, const ValeurGroupe& valeur, const 
 }
 
 std::int32_t Générateur::charger(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
-                                 const Réglages& réglages, const Ordre* ordre) const {
+                                 const Réglages& réglages, const Ordre* ordre, LignesValeur& lignes) const {
     BourseCollection& bc = bourses.bc;
     // Weekly and monthly scans group the days as they are read, through an object of their own that holds
     // the options and keeps its memory from one security to the next.
@@ -261,8 +302,17 @@ std::int32_t Générateur::charger(Bourses& bourses, const ValeurGroupe& valeur,
     const Jour dernier = p.confirmation ? p.au.plus(1) : p.au;
     const RangEnOrdre* rang = ordre ? &ordre->rang : nullptr;
     PublicationDeLongueur publication(rang, bc, !quotidien);
-    ChargerBougies(bc, jours, valeur.code, valeur.nom, FichierHistoDans(réglages.historiques, valeur.code),
-                   p.du.plus(-recul), dernier, p.période);
+    const std::vector<std::string> historiques = HistoriquesDans(réglages.historiques, valeur.code);
+    lignes.sansHistorique = historiques.empty();
+    const std::string fichier = historiques.empty() ? std::string() : réglages.historiques.chemin + historiques[0];
+    if (historiques.size() > 1)
+        lignes.avertissements.push_back({fichier, 0,
+                                         std::to_string(historiques.size()) + " historiques pour le code « " +
+                                             champCité(valeur.code) + " » : celui-ci est lu, pas « " +
+                                             champCité(historiques[1]) + (historiques.size() > 2 ? " »…" : " »")});
+    ChargerBougies(bc, jours, valeur.code, valeur.nom, fichier, p.du.plus(-recul), dernier, p.période);
+    const Avertissements& chargement = jours.AvertissementsDuChargement();
+    lignes.avertissements.insert(lignes.avertissements.end(), chargement.begin(), chargement.end());
     publication.publier();
     // A weekly or monthly load replaces the object, and with it the length. A daily one takes the length of
     // the one object, and redoes the trend and sizes of the load, whose indicators test it.
@@ -289,7 +339,7 @@ std::vector<std::string> Générateur::formulesVraies(BourseCollection& bc, std:
 
 void Générateur::remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& p,
                          const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre) {
-    const std::int32_t s = charger(bourses, valeur, p, réglages, ordre);
+    const std::int32_t s = charger(bourses, valeur, p, réglages, ordre, lignes);
     if (s == 0) return;
     BourseCollection& bc = bourses.bc;
     const std::int32_t n = bc.Nombre;

@@ -38,11 +38,14 @@ public:
     /// Loads or drops the user formulas as the settings say (`ChargerFormules`): with "AvecFormules" at "1",
     /// the program's "Formules.txt"; otherwise none. Throws ErreurFichier for a formula file it cannot load.
     void ChargerFormules();
-    /// Loads the formulas of `fichier` whatever the settings say; the scans then evaluate them.
+    /// Loads the formulas of `fichier` whatever the settings say; the scans then evaluate them. Throws
+    /// ErreurFichier naming the file when it cannot be read.
     void ChargerFormules(const std::filesystem::path& fichier);
     std::int32_t NombreFormules() const { return nombreFormules_; }
     /// True once a formula file was read (the dashboard then shows the formula column).
     bool FormulesChargées() const { return formulesChargées_; }
+    /// What the last loading of formulas found amiss: a default file missing, formulas that cannot parse.
+    const Avertissements& AvertissementsDesFormules() const { return avertissementsFormules_; }
 
     /// How many threads scan securities side by side; 1 scans them one by one on the generation's own
     /// thread. By default, as many as the machine runs at once. The results are the same either way.
@@ -84,9 +87,10 @@ private:
                   const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre);
     void remplir(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
                  const Réglages& réglages, LignesValeur& lignes, const Ordre* ordre);
-    /// Loads the security's candles and recognises their figures; the first candle to scan, 0 for none.
+    /// Loads the security's candles and recognises their figures; the first candle to scan, 0 for none. What
+    /// the load skips or doubts goes to `lignes`.
     std::int32_t charger(Bourses& bourses, const ValeurGroupe& valeur, const ParamètresScan& paramètres,
-                         const Réglages& réglages, const Ordre* ordre) const;
+                         const Réglages& réglages, const Ordre* ordre, LignesValeur& lignes) const;
     /// Evaluates the formulas over the security's series and gives the formula cell of candles `s` to n.
     std::vector<std::string> formulesVraies(BourseCollection& bc, std::int32_t s);
     void chargerFormules(const std::filesystem::path& fichier);
@@ -104,6 +108,7 @@ private:
     std::int32_t nombreFormules_ = 0;
     bool formulesImposées_ = false;
     bool formulesChargées_ = false;
+    Avertissements avertissementsFormules_;
 };
 
 }  // namespace vantorelle

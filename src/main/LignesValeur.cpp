@@ -8,6 +8,8 @@ void LignesValeur::vider() {
     lignes_.clear();
     compteurs.Initialiser();
     erreur = nullptr;
+    avertissements.clear();
+    sansHistorique = false;
 }
 
 void LignesValeur::valeur(std::string_view code, std::string_view nom) {

@@ -9,6 +9,7 @@
 
 #include "main/CompteursStat.h"
 #include "main/TableauDeBord.h"
+#include "store/Avertissement.h"
 
 namespace vantorelle {
 
@@ -37,6 +38,10 @@ public:
     CompteursStat compteurs;
     /// The error that ended the scan of the security after the rows above, or none.
     std::exception_ptr erreur;
+    /// What the scan of the security skipped or doubts: its history's files, lines and dates.
+    Avertissements avertissements;
+    /// True when the security has no history file.
+    bool sansHistorique = false;
 
 private:
     struct Ligne {

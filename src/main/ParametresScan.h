@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace vantorelle {
 struct ValeurGroupe {
     std::string code;
     std::string nom;
+    std::int64_t ligne = 0;  // in the group file, for the warnings; 0 when unknown
 };
 
 /// What the scan-parameter frame holds when a generation starts: the group, the two dates, the period and
@@ -23,6 +25,7 @@ struct ParamètresScan {
     PériodeBougie période = PériodeBougie::Jour;
     bool confirmation = false;
     bool avecTendance = true;
+    std::string fichierGroupe{};  ///< the group's file, which the warnings name
 };
 
 }  // namespace vantorelle

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "main/HTML.h"
@@ -121,7 +122,7 @@ std::string RapportHTML::texteOptions(const ParamètresScan& p) const {
 }
 
 bool RapportHTML::Écrire(const std::filesystem::path& fichier, const TableauDeBord& tableau,
-                         const ParamètresScan& p) const {
+                         const ParamètresScan& p) {
     if (p.groupe.empty()) return false;
     copierImages(fichier.parent_path());
     HTML page(fichier);
@@ -216,17 +217,34 @@ bool RapportHTML::Écrire(const std::filesystem::path& fichier, const TableauDeB
     return true;
 }
 
-void RapportHTML::copierImages(const std::filesystem::path& dossierRapport) const {
+namespace {
+
+std::optional<std::string> octetsDe(const std::filesystem::path& fichier) {
+    std::ifstream flux(fichier, std::ios::binary);
+    std::ostringstream octets;
+    octets << flux.rdbuf();
+    if (!flux) return std::nullopt;
+    return octets.str();
+}
+
+}  // namespace
+
+void RapportHTML::copierImages(const std::filesystem::path& dossierRapport) {
+    avertissements_.clear();
     const std::filesystem::path destination = dossierRapport.empty() ? std::filesystem::path(".") : dossierRapport;
     for (const char* image : imagesLégende) {
         const std::filesystem::path source = emplacements_.FichierProgramme(image);
         std::error_code erreur;
         if (std::filesystem::equivalent(source, destination / image, erreur)) continue;
-        std::ifstream flux(source, std::ios::binary);
-        if (!flux) throw ErreurFichier(source.string() + " : image de la légende illisible.");
-        std::ostringstream octets;
-        octets << flux.rdbuf();
-        écrireAtomiquement(destination / image, octets.str());
+        const std::optional<std::string> octets = octetsDe(source);
+        if (!octets) throw ErreurFichier(source.string() + " : image de la légende illisible.");
+        const std::filesystem::path copie = destination / image;
+        if (!std::filesystem::exists(copie, erreur)) {
+            écrireAtomiquement(copie, *octets);
+        } else if (octetsDe(copie) != octets) {
+            avertissements_.push_back(
+                {copie.string(), 0, "un fichier de ce nom, qui n'est pas l'image de la légende, est gardé tel quel"});
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "main/TableauDeBord.h"
 #include "main/Traduction.h"
 #include "shell/INI.h"
+#include "store/Avertissement.h"
 
 namespace vantorelle {
 
@@ -21,7 +22,9 @@ public:
     /// nothing written, when no group is selected. A setting that does not convert ends it with an
     /// ErreurConversion after the part written so far has been saved.
     bool Écrire(const std::filesystem::path& fichier, const TableauDeBord& tableau,
-                const ParamètresScan& paramètres) const;
+                const ParamètresScan& paramètres);
+    /// The legend images the last `Écrire` left as they were: a file of the same name that is not ours.
+    const Avertissements& AvertissementsDuRapport() const { return avertissements_; }
 
     /// The names of the eleven legend images.
     static const char* const imagesLégende[11];
@@ -29,12 +32,13 @@ public:
 private:
     std::string tr(const std::string& texte) const { return traduire_(sectionInterface, texte); }
     std::string texteOptions(const ParamètresScan& paramètres) const;
-    void copierImages(const std::filesystem::path& dossierRapport) const;
+    void copierImages(const std::filesystem::path& dossierRapport);
 
     const Emplacements& emplacements_;
     INI ini_;
     Traduction traduire_;
     std::string site_;
+    Avertissements avertissements_;
 };
 
 }  // namespace vantorelle

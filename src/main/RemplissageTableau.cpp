@@ -56,9 +56,13 @@ class SuiviSurCeFil : public SuiviScan {
 public:
     SuiviSurCeFil(RemplissageTableau& remplissage, Progression& suivi) : remplissage_(remplissage), suivi_(suivi) {}
 
-    void ValeurTerminée(const LignesValeur& lignes) override { remplissage_.Ajouter(lignes); }
+    void ValeurTerminée(const LignesValeur& lignes) override {
+        remplissage_.Ajouter(lignes);
+        for (const Avertissement& avertissement : lignes.avertissements) suivi_.Avertir(avertissement);
+    }
     void Statut(const std::string& texte) override { suivi_.Statut(texte); }
     void Pourcentage(int pourcent) override { suivi_.Pourcentage(pourcent); }
+    void Avertir(const Avertissement& avertissement) override { suivi_.Avertir(avertissement); }
     bool ArrêtDemandé() const override { return suivi_.ArrêtDemandé(); }
 
 private:

@@ -2,11 +2,16 @@
 
 namespace vantorelle {
 
-Analyseur::Issue Analyseur::compiler(std::span<const Jeton> jetons, Programme& programme) {
+Analyseur::Issue Analyseur::compiler(std::span<const Jeton> jetons, Programme& programme, Échec* échec) {
     programme.vider();
     Analyseur analyseur(jetons, programme);
-    if (analyseur.expression() && analyseur.position_ == jetons.size()) return Issue::Réussie;
-    return analyseur.tropProfonde_ ? Issue::TropProfonde : Issue::ErreurDeSyntaxe;
+    if (analyseur.expression()) {
+        if (analyseur.position_ == jetons.size()) return Issue::Réussie;
+        analyseur.échouer(analyseur.position_, "un opérateur ou la fin de la formule");
+    }
+    if (analyseur.tropProfonde_) return Issue::TropProfonde;
+    if (échec) *échec = analyseur.échec_;
+    return Issue::ErreurDeSyntaxe;
 }
 
 bool Analyseur::expression() {
@@ -152,7 +157,7 @@ bool Analyseur::exposant() {
 }
 
 bool Analyseur::élément(bool dansUnExposant, bool& estUneCase) {
-    if (position_ >= jetons_.size()) return false;
+    if (position_ >= jetons_.size()) return échouer(position_, "une valeur");
     const Jeton& jeton = jetons_[position_++];
     switch (jeton.sorte) {
         case SorteJeton::Nombre: programme_.ajouter(Opération::Nombre, jeton.nombre); return true;
@@ -169,11 +174,12 @@ bool Analyseur::élément(bool dansUnExposant, bool& estUneCase) {
             }
             return true;
         case SorteJeton::Ouvrante:
-            if (!entrer() || !expression() || !prochain(SorteJeton::Fermante)) return false;
+            if (!entrer() || !expression()) return false;
+            if (!prochain(SorteJeton::Fermante)) return échouer(position_, "une parenthèse fermante");
             ++position_;
             sortir();
             return true;
-        default: return false;
+        default: return échouer(position_ - 1, "une valeur");
     }
 }
 

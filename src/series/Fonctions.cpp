@@ -67,6 +67,7 @@ std::string Fonctions::NomCst(std::string_view texte) {
 void Fonctions::Charger(const std::filesystem::path& chemin) {
     vider();
     Fichier fichier(chemin.string());
+    fichier.LireUtf8SansMarque(true);
     fichier.Charger(0, 0, false);
     const Arr<std::string>& lignes = fichier.Data();
     Fonctions chargées;

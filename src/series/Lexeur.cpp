@@ -74,9 +74,15 @@ bool Lexeur::prolongeUnJeton(char c) {
     return chiffre(c) || lettre(c) || c == '.' || static_cast<unsigned char>(c) >= 0x80;
 }
 
-bool Lexeur::découper(std::string_view texte, std::vector<Jeton>& jetons) {
+template <typename SurJeton, typename SurArrêt>
+bool Lexeur::découperAvec(std::string_view texte, std::vector<Jeton>& jetons, SurJeton surJeton, SurArrêt surArrêt) {
     std::size_t k = 0;
+    const auto échec = [&] {
+        surArrêt(k);
+        return false;
+    };
     const auto ajouter = [&](SorteJeton sorte, std::size_t longueur) {
+        surJeton(k);
         jetons.push_back({sorte});
         k += longueur;
     };
@@ -87,16 +93,17 @@ bool Lexeur::découper(std::string_view texte, std::vector<Jeton>& jetons) {
             ++k;
         } else if (chiffre(c) || (c == '.' && chiffre(suivant))) {
             const std::size_t longueur = longueurNombre(texte.substr(k));
-            if (longueur == 0) return false;
+            if (longueur == 0) return échec();
             const auto v = valeurNombre(texte.substr(k, longueur));
-            if (!v) return false;
+            if (!v) return échec();
+            surJeton(k);
             jetons.push_back({SorteJeton::Nombre, *v});
             k += longueur;
         } else if (lettre(c)) {
             std::size_t fin = k + 1;
             while (fin < texte.size() && (lettre(texte[fin]) || chiffre(texte[fin]))) ++fin;
             const auto sorte = motClé(texte.substr(k, fin - k));
-            if (!sorte) return false;
+            if (!sorte) return échec();
             ajouter(*sorte, fin - k);
         } else {
             switch (c) {
@@ -118,11 +125,21 @@ bool Lexeur::découper(std::string_view texte, std::vector<Jeton>& jetons) {
                     if (suivant == '=') ajouter(SorteJeton::SupérieurOuÉgal, 2);
                     else ajouter(SorteJeton::Supérieur, 1);
                     break;
-                default: return false;
+                default: return échec();
             }
         }
     }
     return true;
+}
+
+bool Lexeur::découper(std::string_view texte, std::vector<Jeton>& jetons) {
+    return découperAvec(texte, jetons, [](std::size_t) {}, [](std::size_t) {});
+}
+
+bool Lexeur::découper(std::string_view texte, std::vector<Jeton>& jetons, std::vector<std::size_t>& débuts,
+                      std::size_t& arrêt) {
+    return découperAvec(
+        texte, jetons, [&](std::size_t début) { débuts.push_back(début); }, [&](std::size_t k) { arrêt = k; });
 }
 
 }  // namespace vantorelle

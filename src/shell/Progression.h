@@ -2,6 +2,8 @@
 #include <atomic>
 #include <string>
 
+#include "store/Avertissement.h"
+
 namespace vantorelle {
 
 /// How a long task (a scan, an import, a download) tells how far it has come, and how its owner stops it.
@@ -15,6 +17,8 @@ public:
     virtual void Statut(const std::string& texte) { (void)texte; }
     /// The share of the work done, in percent.
     virtual void Pourcentage(int pourcent) { (void)pourcent; }
+    /// Something the task skipped or doubts, told when the results it concerns are published.
+    virtual void Avertir(const Avertissement& avertissement) { (void)avertissement; }
     /// True once a stop was asked.
     virtual bool ArrêtDemandé() const { return arrêt_.load(std::memory_order_relaxed); }
     /// Asks the task to stop at its next stopping point.

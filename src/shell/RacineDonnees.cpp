@@ -6,6 +6,7 @@
 
 #include "shell/INI.h"
 #include "shell/TableOptions.h"
+#include "store/Casse.h"
 #include "store/Chemins.h"
 #include "store/EcritureAtomique.h"
 #include "store/Encodage.h"
@@ -43,8 +44,18 @@ DossierHistoriques LireDossierHistoriques(const Emplacements& emplacements) {
     return {std::move(chemin), std::move(contenu)};
 }
 
+std::vector<std::string> HistoriquesDans(const DossierHistoriques& dossier, std::string_view code) {
+    std::string fin = "_";
+    fin.append(code).append(".txt");
+    std::vector<std::string> noms;
+    const auto& entrées = dossier.contenu->entrées();
+    for (const std::size_t i : dossier.contenu->finissantPar(plierCasse(fin)))
+        if (!entrées[i].répertoire && !entrées[i].caché) noms.push_back(entrées[i].nom);
+    return noms;
+}
+
 std::string FichierHistoDans(const DossierHistoriques& dossier, std::string_view code) {
-    const auto noms = ChercherFichiers(*dossier.contenu, "*_*" + std::string(code) + ".txt");
+    const auto noms = HistoriquesDans(dossier, code);
     return noms.empty() ? std::string() : dossier.chemin + noms.front();
 }
 

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/Emplacements.h"
 #include "store/ContenuRepertoire.h"
@@ -14,8 +15,8 @@ namespace vantorelle {
 /// directory.
 std::string CheminBase(const Emplacements& emplacements);
 
-/// The history file of a security: the data root, "base/histo/" and the first name, in name order, that
-/// matches "*_*", the code and ".txt" without regard to case; empty text when there is none.
+/// The history file of a security: the data root, "base/histo/" and the first name, in byte order, that
+/// belongs to the code (`HistoriquesDans`); empty text when there is none.
 std::string FichierHisto(const Emplacements& emplacements, std::string_view code);
 /// The folder of the history files, "base/histo/" of the data root as found on disk.
 std::string RépertoireHistoriques(const Emplacements& emplacements);
@@ -26,6 +27,10 @@ struct DossierHistoriques {
     std::shared_ptr<const ContenuRépertoire> contenu;
 };
 DossierHistoriques LireDossierHistoriques(const Emplacements& emplacements);
+/// The names of the folder's files that belong to a code, in byte order: those that end, without regard to
+/// case, with "_", the code and ".txt", compared as plain text: a name that merely ends with the code does
+/// not belong to it.
+std::vector<std::string> HistoriquesDans(const DossierHistoriques& dossier, std::string_view code);
 /// `FichierHisto` in the folder as it was listed.
 std::string FichierHistoDans(const DossierHistoriques& dossier, std::string_view code);
 

@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <string>
 
+#include "store/Erreur.h"
 #include "store/ErreurSysteme.h"
 
 namespace vantorelle {
@@ -34,20 +36,40 @@ std::filesystem::path cible(const std::filesystem::path& chemin) {
     return erreur ? chemin : fichier;
 }
 
+/// Removes the temporary files of this file that a killed run left, once they are an hour old: a run
+/// still writing one is younger.
+void oublierLesTemporaires(const std::filesystem::path& dossier, const std::string& préfixe) {
+    std::error_code erreur;
+    const auto limite = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& entrée : std::filesystem::directory_iterator(dossier, erreur)) {
+        const std::string nom = entrée.path().filename().string();
+        if (nom.size() != préfixe.size() + 6 || !nom.starts_with(préfixe)) continue;
+        if (std::error_code e; entrée.is_regular_file(e) && entrée.last_write_time(e) < limite)
+            std::filesystem::remove(entrée.path(), e);
+    }
+}
+
 }  // namespace
 
 ÉcritureAtomique::ÉcritureAtomique(const std::filesystem::path& chemin) : chemin_(chemin), fichier_(cible(chemin)) {
+    // A read-only file stays as it is: the rename would replace it all the same.
+    struct stat état {};
+    const bool existe = ::stat(fichier_.c_str(), &état) == 0;
+    if (existe && S_ISREG(état.st_mode) && (état.st_mode & S_IWUSR) == 0)
+        throw ErreurFichier(chemin_.string() + " : écriture impossible (fichier en lecture seule)");
     const std::filesystem::path dossier = fichier_.has_parent_path() ? fichier_.parent_path() : ".";
-    std::string nomTemporaire(".");
-    nomTemporaire += fichier_.filename().string();
-    nomTemporaire += ".XXXXXX";
-    temporaire_ = (dossier / nomTemporaire).string();
+    std::string préfixe(".");
+    préfixe.append(fichier_.filename().string()).push_back('.');
+    oublierLesTemporaires(dossier, préfixe);
+    temporaire_ = (dossier / (préfixe + "XXXXXX")).string();
     descripteur_ = ::mkstemp(temporaire_.data());
     if (descripteur_ < 0) throw erreurSysteme(chemin_, "écriture impossible", errno);
-    // mkstemp makes the file readable by its owner only; give it the usual rights of a new file.
+    // mkstemp makes the file readable by its owner only: give it the rights of the file it replaces, or the
+    // usual rights of a new file.
     const mode_t masque = ::umask(0);
     ::umask(masque);
-    if (::fchmod(descripteur_, 0666 & ~masque) != 0) abandonner(errno);
+    const mode_t droits = existe && S_ISREG(état.st_mode) ? état.st_mode & 07777 : 0666 & ~masque;
+    if (::fchmod(descripteur_, droits) != 0) abandonner(errno);
 }
 
 ÉcritureAtomique::~ÉcritureAtomique() {

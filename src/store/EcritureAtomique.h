@@ -6,7 +6,9 @@
 namespace vantorelle {
 
 /// Replaces the file's content by `octets`: they are written to a temporary file in the same folder, which is
-/// then renamed over the file, so the file is never seen half written. Throws ErreurFichier naming the file.
+/// then renamed over the file, so the file is never seen half written; the file keeps its rights, and a
+/// read-only file is not replaced. Temporary files of the same file that a killed run left more than an hour
+/// ago are removed. Throws ErreurFichier naming the file.
 void écrireAtomiquement(const std::filesystem::path& fichier, std::string_view octets);
 
 /// The same, for content written piece by piece: the pieces go to the temporary file as they come, and

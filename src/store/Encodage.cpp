@@ -122,4 +122,33 @@ std::size_t longueurWindows1252(std::string_view texte) {
     return longueur;
 }
 
+bool avecMarqueUtf8(std::string_view octets) { return octets.starts_with("\xEF\xBB\xBF"); }
+
+std::string_view sansMarqueUtf8(std::string_view octets) {
+    return avecMarqueUtf8(octets) ? octets.substr(3) : octets;
+}
+
+bool lisibleEnUtf8(std::string_view octets, bool utf8SansMarque) {
+    if (!utf8SansMarque && !avecMarqueUtf8(octets)) return false;
+    const std::string_view texte = sansMarqueUtf8(octets);
+    bool auDelàDeAscii = false;
+    for (std::size_t i = 0; i < texte.size();) {
+        if ((static_cast<unsigned char>(texte[i]) & 0x80) == 0) {
+            ++i;
+            continue;
+        }
+        char32_t c;
+        const std::size_t n = décoder(texte, i, c);
+        if (n == 0) return false;
+        auDelàDeAscii = true;
+        i += n;
+    }
+    return auDelàDeAscii;
+}
+
+std::string texteDuFichier(std::string_view octets, bool utf8SansMarque) {
+    const std::string_view texte = sansMarqueUtf8(octets);
+    return lisibleEnUtf8(octets, utf8SansMarque) ? std::string(texte) : depuisWindows1252(texte);
+}
+
 }  // namespace vantorelle

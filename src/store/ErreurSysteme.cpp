@@ -1,14 +1,11 @@
 #include "store/ErreurSysteme.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 namespace vantorelle {
 
-namespace {
-
-std::string cause(int numéroErreur) {
+std::string causeSystème(int numéroErreur) {
     switch (numéroErreur) {
         case EACCES:
         case EPERM:
@@ -25,15 +22,29 @@ std::string cause(int numéroErreur) {
             return "disque en lecture seule";
         case EIO:
             return "erreur d'entrée/sortie";
+        case EEXIST:
+            return "le fichier existe déjà";
+        case ENOTEMPTY:
+            return "le dossier n'est pas vide";
+        case ENAMETOOLONG:
+            return "nom trop long";
+        case ELOOP:
+            return "trop de liens symboliques";
+        case EMFILE:
+        case ENFILE:
+            return "trop de fichiers ouverts";
+        case EDQUOT:
+            return "quota dépassé";
+        case ENOMEM:
+            return "mémoire insuffisante";
         default:
-            return std::strerror(numéroErreur);
+            // The system's own text would be English: the number lets the user look it up.
+            return "erreur système n° " + std::to_string(numéroErreur);
     }
 }
 
-}  // namespace
-
 ErreurFichier erreurSysteme(const std::filesystem::path& fichier, std::string_view action, int numéroErreur) {
-    return ErreurFichier(fichier.string() + " : " + std::string(action) + " (" + cause(numéroErreur) + ")");
+    return ErreurFichier(fichier.string() + " : " + std::string(action) + " (" + causeSystème(numéroErreur) + ")");
 }
 
 }  // namespace vantorelle

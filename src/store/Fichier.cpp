@@ -36,6 +36,16 @@ Tranche tranche(std::int32_t n, std::int32_t p, std::int64_t longueur) {
     return {q < longueur ? longueur - q - 1 : 0, m};
 }
 
+/// Whether the file's lines read as UTF-8: the whole file is looked at only when it may be.
+bool litEnUtf8(LecturePositionnée& fichier, bool utf8SansMarque) {
+    char début[3];
+    const std::size_t n = fichier.lire(début, sizeof début, 0);
+    if (!utf8SansMarque && !avecMarqueUtf8(std::string_view(début, n))) return false;
+    std::string octets(static_cast<std::size_t>(fichier.longueur()), '\0');
+    octets.resize(fichier.lire(octets.data(), octets.size(), 0));
+    return lisibleEnUtf8(octets, utf8SansMarque);
+}
+
 /// Calls `surLigne(octets, dernier)` for each line of `taille` bytes from `début`, in file bytes without
 /// their line end (LF, or CR LF), then once with `dernier` true for what follows the last LF, even empty.
 /// Stops when `surLigne` returns false. Reads by blocks, so a line may be of any length; after the first
@@ -139,10 +149,12 @@ void Fichier::Charger(std::int32_t p1, std::int32_t p2, bool rapide) {
             }
             data_.réserver(static_cast<std::size_t>(data_.Count()) + lignes);
         };
+        const bool utf8 = litEnUtf8(fichier, utf8SansMarque_);
         parcourirLignes(fichier, 0, fichier.longueur(), prévoir, [&](std::string_view octets, bool dernier) {
             if (dernier && octets.empty()) return false;
             if (++numéro > dernière) return false;
-            if (numéro >= p2) data_.Add(depuisWindows1252(octets));
+            if (numéro == 1) octets = sansMarqueUtf8(octets);
+            if (numéro >= p2) data_.Add(utf8 ? std::string(octets) : depuisWindows1252(octets));
             return true;
         });
     }

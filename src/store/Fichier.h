@@ -8,7 +8,8 @@
 namespace vantorelle {
 
 /// A text file: its path and its lines, held in UTF-8 in an `Arr`. The file itself is Windows-1252 with
-/// CR LF line ends (LF alone is read too); sizes and positions count the file's bytes. Every operation opens
+/// CR LF line ends (LF alone is read too; UTF-8 where `LireUtf8SansMarque` says); sizes and positions count
+/// the file's bytes. Every operation opens
 /// and closes the file; reads are positioned reads of just the bytes needed.
 class Fichier {
 public:
@@ -38,6 +39,9 @@ public:
     /// first may be the end of a line, the last may be cut or end with the CR of a slice stopping one byte
     /// short). Then an empty last line is dropped when `Data` holds more than one. A missing file adds nothing.
     void Charger(std::int32_t p1, std::int32_t p2, bool rapide);
+    /// Whether the line mode reads a file of valid UTF-8 as UTF-8 even without a byte-order mark (a file
+    /// with the mark always may be); otherwise it reads Windows-1252. The mark itself is never a line's text.
+    void LireUtf8SansMarque(bool permis) { utf8SansMarque_ = permis; }
 
     /// Mode 1 rewrites the file, any other mode appends to it: `texte` and a line break, or when `texte` is
     /// empty every line of `Data`, each followed by a line break.
@@ -71,6 +75,7 @@ private:
     std::string nomLong_;
     Arr<std::string> data_;
     mutable std::uint64_t octetsLus_ = 0;
+    bool utf8SansMarque_ = false;
 };
 
 }  // namespace vantorelle

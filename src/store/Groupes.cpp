@@ -18,15 +18,27 @@ std::vector<std::string> ListerGroupes(std::string_view racine) {
     return groupes;
 }
 
-std::vector<TitreGroupe> LireGroupe(const std::string& chemin) {
+GroupeLu LireGroupeEnDétail(const std::string& chemin) {
     const std::string octets = lireFichierEntier(chemin);
-    std::vector<TitreGroupe> titres;
-    for (const std::string_view ligne : lignesDe(octets)) {
+    const bool utf8 = lisibleEnUtf8(octets, false);
+    const auto texte = [utf8](std::string_view champ) { return utf8 ? std::string(champ) : depuisWindows1252(champ); };
+    GroupeLu groupe;
+    std::int64_t numéro = 0;
+    for (const std::string_view ligne : lignesDe(sansMarqueUtf8(octets))) {
+        ++numéro;
         const auto tabulation = ligne.find('\t');
-        if (tabulation == std::string_view::npos || ligne.find('\t', tabulation + 1) != std::string_view::npos) continue;
-        titres.push_back({depuisWindows1252(ligne.substr(0, tabulation)), depuisWindows1252(ligne.substr(tabulation + 1))});
+        const bool deuxChamps =
+            tabulation != std::string_view::npos && ligne.find('\t', tabulation + 1) == std::string_view::npos;
+        if ((!deuxChamps || tabulation == 0) && ligne.find_first_not_of(" \r") != std::string_view::npos &&
+            groupe.lignesDouteuses++ == 0)
+            groupe.premièreDouteuse = numéro;
+        if (!deuxChamps) continue;
+        groupe.titres.push_back({texte(ligne.substr(0, tabulation)), texte(ligne.substr(tabulation + 1))});
+        groupe.lignes.push_back(numéro);
     }
-    return titres;
+    return groupe;
 }
+
+std::vector<TitreGroupe> LireGroupe(const std::string& chemin) { return LireGroupeEnDétail(chemin).titres; }
 
 }  // namespace vantorelle

@@ -9,6 +9,7 @@
 #include "store/Chemins.h"
 #include "store/ContenuRepertoire.h"
 #include "store/EcritureAtomique.h"
+#include "store/Encodage.h"
 #include "store/ErreurSysteme.h"
 #include "store/LectureComplete.h"
 #include "store/Motif.h"
@@ -102,8 +103,13 @@ std::string lignesDesFichiers(const std::vector<std::string>& sources,
             enÉchec(lignes);
             throw;
         }
-        for (const std::string_view ligne : lignesDe(octets)) {
-            lignes.append(ligne);
+        // A group saved by an editor in UTF-8 with its mark joins the others in Windows-1252.
+        const bool utf8 = lisibleEnUtf8(octets, false);
+        for (const std::string_view ligne : lignesDe(sansMarqueUtf8(octets))) {
+            if (utf8)
+                ajouterVersWindows1252(lignes, ligne);
+            else
+                lignes.append(ligne);
             lignes.append("\r\n");
         }
     }

@@ -6,6 +6,7 @@
 
 #include "ScanDemoLancement.h"
 #include "demo/BaseDemo.h"
+#include "main/Produit.h"
 
 namespace vantorelle::test {
 namespace {
@@ -17,25 +18,30 @@ TEST(CommandLine, BadArgumentsGiveTheMessageAndStatus2WithoutOutput) {
     BaseDémo().Écrire(env.chemin("demo"));
     env.écrire("config/Vantorelle.ini", "[Path]\nPathPlotanex=" + env.chemin("demo") + "/\n");
     const std::string formules = env.écrire("F.txt", "Hausse=Cl\xF4ture>Cl\xF4ture[-1]\r\nune ligne sans signe\r\n");
-    const std::string f = "vantorelle-cli figures : ", s = "vantorelle-cli scan : ", entier = " attend un entier de ";
-    const std::string tolérance = f + "--tolerance attend un nombre positif ou nul (0,0625 ou 0.0625), pas « ";
+    const std::string p = "vantorelle-cli : ", f = "vantorelle-cli figures : ", s = "vantorelle-cli scan : ";
+    const std::string dossier = env.chemin("demo");
+    const std::string unDossier = " : « " + dossier + " » est un dossier, pas un fichier de paramètres";
     const std::pair<std::vector<std::string>, std::string> cas[] = {
-        {{}, "vantorelle-cli : une commande est obligatoire : figures, scan ou demo"},
-        {{"figures"}, "vantorelle-cli : FICHIER est obligatoire"},
-        {{"figures", "h", "--inconnu"}, "vantorelle-cli : argument inattendu : --inconnu"},
-        {{"scan", "--groupe", "Finance", "--periode", "annee"},
-         "vantorelle-cli : --periode : « annee » n'est pas parmi {jour,semaine,mois}"},
+        {{}, p + "une commande est obligatoire : figures, scan ou demo"},
+        {{"frobnicate"}, p + "commande inconnue : « frobnicate » (commandes : figures, scan, demo)"},
+        {{"--frob=1", "scan"}, p + "option inconnue : « --frob »"},
+        // The unknown word is named rather than the option it then misses.
+        {{"scan", "--grupe", "Finance"}, p + "option inconnue : « --grupe »"},
+        {{"figures", "h", "en-trop"}, p + "argument inattendu : « en-trop »"},
+        {{"figures"}, p + "FICHIER est obligatoire"},
+        {{"scan"}, p + "--groupe est obligatoire"},
+        {{"scan", "--groupe"}, p + "--groupe : la valeur manque"},
+        {{"figures", "h", "--du", "20240102", "--du", "20240103"}, p + "--du : une seule valeur permise, 2 données"},
+        {{"figures", "h", "--confirmation=oui"}, p + "--confirmation : « oui » n'est pas une valeur possible"},
+        {{"demo", "d", "--valeurs", "1.5"}, p + "--valeurs : « 1.5 » n'est pas un entier de 1 à 100000"},
+        {{"figures", "h", "--periode", "annee"}, p + "--periode : « annee » n'est pas parmi {jour,semaine,mois}"},
+        {{"--config", dossier, "scan"}, p + "--config" + unDossier},
+        {{"scan", "--groupe", "Finance", "--config", dossier}, p + "--config" + unDossier},
         {{"figures", "/nulle/part/A.txt"}, f + "le fichier d'historique « /nulle/part/A.txt » n'existe pas."},
-        {{"figures", "h", "--tolerance", "un peu"}, tolérance + "un peu »."},
-        {{"figures", "h", "--tolerance", "-0,1"}, tolérance + "-0,1 »."},
         {{"figures", "h", "--du", "20240213", "--au", "20240124"},
          f + "la première date (20240213) est après la dernière (20240124)."},
-        {{"figures", "h", "--periode", "annee"}, f + "--periode attend jour, semaine ou mois, pas « annee »."},
         {{"figures", "h", "--tendance", "oui"}, f + "--tendance attend 0 ou 1, pas « oui »."},
-        {{"figures", "h", "--periode-indicateurs=40000"},
-         f + "--periode-indicateurs" + entier + "1 à 32767, pas « 40000 »."},
-        {{"figures", "h", "--periode2", "0"}, f + "--periode2" + entier + "1 à 32767, pas « 0 »."},
-        {{"figures", "h", "--taille-marubozu", "1,5"}, f + "--taille-marubozu" + entier + "0 à 32767, pas « 1,5 »."},
+        {{"figures", "h", "--periode2", "40000"}, f + "--periode2 : \"40000\" dépasse 32767."},  // as in the settings
         {{"scan", "--groupe", "X", "--du", "2024"}, s + "--du attend une date aaaammjj, pas « 2024 »."},
         {{"scan", "--groupe", "X", "--au", "20240230"}, s + "--au attend une date aaaammjj, pas « 20240230 »."},
         {{"scan", "--groupe", "Inconnu"},
@@ -45,6 +51,28 @@ TEST(CommandLine, BadArgumentsGiveTheMessageAndStatus2WithoutOutput) {
     };
     for (const auto& [arguments, message] : cas)
         EXPECT_EQ(lancerCli(env, arguments), (Résultat{2, "", message + "\n"}));
+}
+
+// French headings, and descriptions in one column though a name holds an accent.
+TEST(CommandLine, HelpInFrenchWithItsDescriptionsAligned) {
+    EnvironnementEssai env;
+    const std::pair<std::vector<std::string>, const char*> aides[] = {
+        {{"--help"}, "\nCommandes:\n  figures                     Reconnaît"},
+        {{"scan", "--help"}, "\n  --html [FICHIER]            Écrit aussi"},
+        {{"figures", "--help"}, "\n  FICHIER TEXTE OBLIGATOIRE   Fichier"},
+        {{"figures", "--help"}, "\n  --periode PÉRIODE:{jour,semaine,mois}\n                              Bougies"},
+        {{"demo", "--help"}, "\n  --valeurs N:1 à 100000      Nombre de valeurs"},
+        {{"demo", "--help"}, "Utilisation: vantorelle-cli demo [OPTIONS] DOSSIER\n\nArguments:"},
+        {{"demo", "--help"}, "\nOptions:\n  -h,--help                   Affiche cette aide et quitte\n"},
+    };
+    for (const auto& [arguments, attendu] : aides) {
+        const Résultat aide = lancerCli(env, arguments);
+        EXPECT_EQ(aide.statut, 0);
+        EXPECT_NE(aide.sortie.find(attendu), std::string::npos) << attendu;
+        for (const char* anglais : {"Usage", "Subcommands", "Positionals", "REQUIRED", "TEXT ", " in ["})
+            EXPECT_EQ(aide.sortie.find(anglais), std::string::npos) << anglais;
+    }
+    EXPECT_EQ(lancerCli(env, {"--version"}), (Résultat{0, "vantorelle-cli " + versionProgramme() + "\n", ""}));
 }
 
 }  // namespace

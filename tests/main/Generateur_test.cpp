@@ -132,8 +132,9 @@ TEST_F(GenerateurTest, LoadedWindowLooksBackAndReadsTheNextDayForConfirmationAnd
         for (Jour j = début; j <= au.plus(5); j = j.plus(1))
             texte += j.texte() + (j == cassée ? "\tdix" : "\t10") + "\t11\t9\t10,5\t1000\r\n";
         const std::string chemin = historique("FR0000000011", texte);
-        const std::string message =
-            chemin + " : date " + cassée.texte() + " : champ 2 (Ouverture) : \"dix\" n'est pas un nombre.";
+        const std::string message = chemin + " : ligne " + std::to_string(cassée.numéro() - début.numéro() + 1) +
+                                    " : date " + cassée.texte() +
+                                    " : champ 2 (Ouverture) : \"dix\" n'est pas un nombre.";
         EXPECT_THROW_MSG(scanner(paramètres({"FR0000000011"}, du, au, c.bougie, c.confirmation)), ErreurConversion,
                          c.erreur ? message : "(aucune erreur)");
     }

@@ -27,14 +27,15 @@ protected:
     const std::string racine = env.chemin("racine") + "/";
 };
 
-// A history file is "<name>_<code>.txt" in any case; a code's tail finds the first in name order. Histories
-// are counted and emptied in the folder only; under a missing root, emptying and rebuilding do nothing.
+// A history file is "<name>_<code>.txt" in any case; a code's tail finds nothing. Histories are counted and
+// emptied in the folder only; under a missing root, emptying and rebuilding do nothing.
 TEST_F(DataRoot, HistoryFiles) {
     for (const char* nom : {"Gamma_XX0001.txt", "Alpha_FR0000000001.txt", "Beta_fr0000000002.TXT", "DeltaFR0000000003.txt",
                             "sous/d_4.txt"})
         env.écrire(std::string("racine/base/histo/") + nom, "");
     const std::string histo = racine + "base/histo/";
-    EXPECT_EQ(FichierHisto(e, "0001"), histo + "Alpha_FR0000000001.txt");
+    EXPECT_EQ(FichierHisto(e, "0001"), "");
+    EXPECT_EQ(FichierHisto(e, "XX0001"), histo + "Gamma_XX0001.txt");
     EXPECT_EQ(FichierHisto(e, "FR0000000002"), histo + "Beta_fr0000000002.TXT");
     EXPECT_EQ(FichierHisto(e, "FR0000000003"), "");
     EXPECT_EQ(NombreHistoriques(e), 4);

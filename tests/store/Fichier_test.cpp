@@ -18,6 +18,7 @@
 #include "store/Motif.h"
 #include "store/Repertoires.h"
 #include "support/DossierTemporaire.h"
+#include "support/EnvironnementEssai.h"
 #include "support/Erreurs.h"
 
 namespace vantorelle::test {
@@ -176,6 +177,18 @@ TEST(EcritureAtomique, TheFileChangesOnlyAtTheEnd) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier.chemin()), {}), 2);
     EXPECT_THROW_MSG(écrireAtomiquement(dossier.fichier("absent/f.txt"), "x"), ErreurFichier,
                      dossier.fichier("absent/f.txt") + " : écriture impossible (fichier ou dossier introuvable)");
+    // The file keeps its rights, a read-only one stays as it is, and a killed run's temporary file goes once
+    // an hour old.
+    const std::string vieux = dossier.écrire(".f.txt.ABCDEF", ""), récent = dossier.écrire(".f.txt.GHIJKL", "");
+    vieillir(vieux, 7200);
+    fs::permissions(chemin, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    écrireAtomiquement(chemin, "droits");
+    EXPECT_EQ(fs::status(chemin).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::pair(fs::exists(vieux), fs::exists(récent)), std::pair(false, true));
+    fs::permissions(chemin, fs::perms::owner_read);
+    EXPECT_THROW_MSG(écrireAtomiquement(chemin, "x"), ErreurFichier,
+                     chemin + " : écriture impossible (fichier en lecture seule)");
+    EXPECT_EQ(lireOctets(chemin), "droits");
 }
 
 // In a folder holding files and subfolders created out of name order: hidden entries and folders are listed

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "analysis/Jour.h"
+
+namespace vantorelle {
+
+// The reasons of the warnings a history load gives, in French.
+
+/// Lines of another shape, or undated, left out of a load; the first one quoted, its text in UTF-8.
+std::string raisonLignesIgnorées(std::int64_t nombre, std::string_view première);
+
+/// A history file without a single line that reads as a candle, from its bytes: empty, in UTF-16, with
+/// CR-only line ends, or else without the shape of a candle line.
+std::string raisonSansBougie(std::string_view octets);
+
+/// A load stopped on a line dated after its last date, while the file's last candle is not.
+std::string raisonArrêt(Jour date, Jour dernièreBougie, std::int64_t lignesSuivantes);
+
+}  // namespace vantorelle
