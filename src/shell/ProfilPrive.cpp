@@ -104,16 +104,13 @@ std::string ProfilPrivé::avecValeur(std::string_view section, std::string_view 
 
     const std::vector<Ligne> toutes = lignes(octets_);
     bool dansSection = false;
-    bool sectionVue = false;
     std::optional<std::size_t> aprèsDernièreEntrée;  // where a new key goes: after the section's last key line
     for (const Ligne& ligne : toutes) {
         if (auto nom = nomDeSection(ligne.texte)) {
+            // Only the first section of the name: the next header ends it.
             if (dansSection) break;
-            dansSection = !sectionVue && *nom == sectionPliée;
-            if (dansSection) {
-                sectionVue = true;
-                aprèsDernièreEntrée = ligne.fin;
-            }
+            dansSection = *nom == sectionPliée;
+            if (dansSection) aprèsDernièreEntrée = ligne.fin;
             continue;
         }
         if (!dansSection || sansBlancs(ligne.texte).empty()) continue;

@@ -64,10 +64,11 @@ TEST(ChargementTest, FieldsWindowMarkersAndTail) {
          "20240103\t10\t11\t9\t\t100\r\n",
          {{"20240102", 1.00000012f, 2, 0.1f, 1.00000012f, 70000}, {"20240103", 10, 11, 9, 10, 1000000}}},
         // Repairs in order: a missing open takes the close, a missing low the open and a missing high the close;
-        // without an open or a close every price is 1.
-        {texte({"20240102\t0\t11\t9\t10,5\t1", "20240103\t10\t0\t0\t12\t1", "20240104\t0\t5\t4\t0\t1"}),
+        // without an open or a close every price is 1. Prices below 1 are prices.
+        {texte({"20240102\t0\t11\t9\t10,5\t1", "20240103\t10\t0\t0\t12\t1", "20240104\t0\t5\t4\t0\t1",
+                "20240105\t0,5\t0,75\t0,25\t0,5\t1"}),
          {{"20240102", 10.5f, 11, 9, 10.5f, 10000}, {"20240103", 10, 12, 10, 12, 10000},
-          {"20240104", 1, 1, 1, 1, 10000}}},
+          {"20240104", 1, 1, 1, 1, 10000}, {"20240105", 0.5f, 0.75f, 0.25f, 0.5f, 10000}}},
     };
     test::DossierTemporaire dossier;
     for (const auto& [octets, attendues] : lues)
