@@ -56,7 +56,7 @@ CLI::Validator fichierParamètresLisible() {
             if (genre == fs::file_type::not_found) return {};
             if (genre == fs::file_type::directory)
                 return "« " + chemin + " » est un dossier, pas un fichier de paramètres";
-            const int descripteur = erreur ? -1 : ::open(chemin.c_str(), O_RDONLY);
+            const int descripteur = erreur ? -1 : ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
             if (descripteur < 0)
                 return "« " + chemin + " » ne peut pas être lu (" + causeSystème(erreur ? erreur.value() : errno) + ")";
             ::close(descripteur);
