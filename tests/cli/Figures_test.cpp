@@ -37,19 +37,5 @@ TEST(FiguresCli, ExpectedOutput) {
     EXPECT_NE(virgule.sortie, lireOctets(dossier + "attendu_sans_tendance.tsv"));
 }
 
-// The analysis flags take what the settings take: values that make little sense with a warning, decimals
-// rounded as the scan rounds them.
-TEST(FiguresCli, OddAnalysisValuesWarnAndRun) {
-    EnvironnementEssai env;
-    const Résultat r = lancerFigures(env, {"--periode-indicateurs", "0", "--taille-marubozu", "-1"});
-    EXPECT_EQ(r.erreurs, "avertissement : --periode-indicateurs : une période de 0 n'a pas de sens ; la valeur est "
-                         "gardée\navertissement : --taille-marubozu : une taille négative n'a pas de sens ; la valeur "
-                         "est gardée\n");
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(lancerFigures(env, {"--periode2", "9,4"}),
-              (Résultat{0, lireOctets(dossier + "attendu_defauts.tsv"),
-                        "avertissement : --periode2 : un nombre entier est attendu ; la valeur est arrondie à 9\n"}));
-}
-
 }  // namespace
 }  // namespace vantorelle::test
