@@ -311,6 +311,7 @@ TEST(ChargementTest, AWindowGivesWhatAWholeReadKeeps) {
             if (forme.remplissage > 0) ligne.append(1, '\t').append(forme.remplissage + hasard() % 7, 'x');
             lignes.push_back(ligne);
             jours.push_back(j);
+            if (hasard() % 30 == 0) lignes.push_back(ligne);  // a day twice: each line is a candle
         }
         std::string octets = texte(lignes, forme.finDeLigne);
         if (!forme.finale) octets.resize(octets.size() - std::strlen(forme.finDeLigne));

@@ -54,6 +54,14 @@ TEST_F(DataRoot, RebuildAll) {
     env.écrire("racine/Base/Groupe/Autre.txt", "FR1\tUn bis\nFR4\t\x80uro\nFR4\t\xE9pargne\nFR5\tCinq\tde trop\n");
     ReconstruireTout(e);
     EXPECT_EQ(lireOctets(racine + "Base/Groupe/All.txt"), "FR1\tUn\r\nFR2\tDeux\r\nFR4\t\xE9pargne\r\nFR5\tCinq\tde trop\r\n");
+    // A lone blank line stays; a group in UTF-8 with its mark joins in Windows-1252.
+    env.écrire("racine/Base/Groupe/Autre.txt", "\r\n");
+    env.écrire("racine/Base/Groupe/CAC.txt", "");
+    ReconstruireTout(e);
+    EXPECT_EQ(lireOctets(racine + "Base/Groupe/All.txt"), "\r\n");
+    env.écrire("racine/Base/Groupe/Autre.txt", "\xEF\xBB\xBF" "FR3\tSoci\xC3\xA9t\xC3\xA9\r\n");
+    ReconstruireTout(e);
+    EXPECT_EQ(lireOctets(racine + "Base/Groupe/All.txt"), "FR3\tSoci\xE9t\xE9\r\n");
 }
 
 /// A desktop that writes down what it is asked and starts nothing.
