@@ -22,14 +22,14 @@ TEST(CommandLine, BadArgumentsGiveTheMessageAndStatus2WithoutOutput) {
     const std::string dossier = env.chemin("demo");
     const std::string unDossier = " : « " + dossier + " » est un dossier, pas un fichier de paramètres";
     const std::pair<std::vector<std::string>, std::string> cas[] = {
-        {{}, p + "une commande est obligatoire : figures, scan ou demo"},
-        {{"frobnicate"}, p + "commande inconnue : « frobnicate » (commandes : figures, scan, demo)"},
+        {{}, p + "une commande est obligatoire : figures, scan, demo ou catalogue"},
+        {{"frobnicate"}, p + "commande inconnue : « frobnicate » (commandes : figures, scan, demo, catalogue)"},
         {{"--frob=1", "scan"}, p + "option inconnue : « --frob »"},
         // The unknown word is named rather than the option it then misses.
         {{"scan", "--grupe", "Finance"}, p + "option inconnue : « --grupe »"},
         {{"figures", "h", "en-trop"}, p + "argument inattendu : « en-trop »"},
         {{"figures"}, p + "FICHIER est obligatoire"},
-        {{"scan"}, p + "--groupe est obligatoire"},
+        {{"scan"}, p + "--groupe ou --valeur est obligatoire"},
         {{"scan", "--groupe"}, p + "--groupe : la valeur manque"},
         {{"figures", "h", "--du", "20240102", "--du", "20240103"}, p + "--du : une seule valeur permise, 2 données"},
         {{"figures", "h", "--confirmation=oui"}, p + "--confirmation : « oui » n'est pas une valeur possible"},
