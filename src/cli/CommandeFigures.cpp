@@ -1,4 +1,4 @@
-#include <cstdio>
+#include <array>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -10,6 +10,7 @@
 #include "analysis/ChargementBougies.h"
 #include "cli/Commandes.h"
 #include "cli/LectureOptions.h"
+#include "cli/SortieCommande.h"
 #include "main/VerificationReglages.h"
 #include "store/Erreur.h"
 
@@ -24,6 +25,7 @@ struct OptionsFigures {
     // The analysis settings as texts, checked and converted as the scan does those of the settings file.
     std::string tolérance = "0,0625", périodeIndicateurs = "14", période2 = "9", tailleMarubozu = "1";
     bool confirmation = false;
+    OptionsSortie sortie;
 };
 
 /// The flags converted.
@@ -66,8 +68,8 @@ std::optional<Réglages> lire(const OptionsFigures& o) {
 }
 
 /// Loads the history as the scan loads one security (the whole file without dates), converts it, recognises
-/// and weighs the figures, and gives one line per candle from the first one recognised.
-std::string figuresDuFichier(const OptionsFigures& o, const Réglages& r) {
+/// and weighs the figures, and writes the captions, then one row per candle from the first one recognised.
+void écrireFigures(const OptionsFigures& o, const Réglages& r, ÉcritureTable& table) {
     BourseCollection bc, semaines;
     BourseCollection& jours = r.période == PériodeBougie::Jour ? bc : semaines;
     jours.Options.Clear();
@@ -85,20 +87,19 @@ std::string figuresDuFichier(const OptionsFigures& o, const Réglages& r) {
     for (const Avertissement& avertissement : jours.AvertissementsDuChargement())
         std::cerr << texteAvertissement(avertissement) << "\n";
     const std::int32_t début = ReconnaîtreDepuis(bc, r.du ? CléDeDébut(*r.du, r.période) : std::string());
-    if (début == 0) return {};
+    table.EnTête(std::array<std::string_view, 6>{"Date", "Code", "Chandelier", "Pondération", "Tendance",
+                                                 "Confirmation"});
+    if (début == 0) return;
 
-    std::string sortie;
     for (std::int32_t i = début; i <= bc.Nombre; ++i) {
         // Where the trend was not computed the candle has none.
         const bool avecTendance = i <= bc.Tendance.Longueur() && !bc.Tendance.Item(i).estVide();
-        sortie += bc.Date.Item(i).texte();
-        sortie += '\t' + std::to_string(bc.Chandeliers.Item(i).enLong());
-        sortie += '\t' + bc.ChandelierToString(i);
-        sortie += '\t' + std::to_string(bc.Pondération.Item(i).enEntier());
-        sortie += '\t' + std::to_string(avecTendance ? bc.Tendance.Item(i).enEntier() : 0);
-        sortie += bc.ChandelierConfirmé(i) ? "\t1\n" : "\t0\n";
+        const std::string date = bc.Date.Item(i).texte(), code = std::to_string(bc.Chandeliers.Item(i).enLong()),
+                          poids = std::to_string(bc.Pondération.Item(i).enEntier()),
+                          tendance = std::to_string(avecTendance ? bc.Tendance.Item(i).enEntier() : 0);
+        table.Ligne(std::array<std::string_view, 6>{date, code, bc.nomDuChandelier(i), poids, tendance,
+                                                    bc.ChandelierConfirmé(i) ? "1" : "0"});
     }
-    return sortie;
 }
 
 int exécuter(const OptionsFigures& o) {
@@ -109,15 +110,16 @@ int exécuter(const OptionsFigures& o) {
         std::cerr << nomCommande << "le fichier d'historique « " << o.fichier << " » n'existe pas.\n";
         return 2;
     }
-    std::string sortie;
+    const std::unique_ptr<SortieCommande> sortie =
+        ouvrirSortie(nomCommande, o.sortie, {"date", "code", "chandelier", "ponderation", "tendance", "confirmation"});
+    if (!sortie) return 2;
     try {
-        sortie = figuresDuFichier(o, *réglages);
+        écrireFigures(o, *réglages, sortie->Table());
+        sortie->Terminer();
     } catch (const std::exception& e) {
         std::cerr << nomCommande << messageUtilisateur(e) << "\n";
         return 1;
     }
-    std::fwrite(sortie.data(), 1, sortie.size(), stdout);
-    std::fflush(stdout);
     return 0;
 }
 
@@ -127,8 +129,8 @@ Exécution ajouterFigures(CLI::App& app) {
     auto options = std::make_shared<OptionsFigures>();
     CLI::App* figures = app.add_subcommand(
         "figures",
-        "Reconnaît les figures d'un fichier d'historique comme le fait la génération : une ligne par bougie "
-        "depuis la première reconnue, séparée par des TAB : la date, le code de la figure, son nom, sa "
+        "Reconnaît les figures d'un fichier d'historique comme le fait la génération : une ligne de titres, puis "
+        "une ligne par bougie depuis la première reconnue : la date, le code de la figure, son nom, sa "
         "pondération, le code de tendance (0 aucune, 1 baisse, 2 hausse) et 1 si la bougie suivante confirme "
         "la figure, 0 sinon. Sans --du ni --au, tout le fichier est lu et reconnu dès la première bougie. Les "
         "bougies hebdomadaires et mensuelles portent toujours les options par défaut (tolérance 0,0625, "
@@ -162,6 +164,7 @@ Exécution ajouterFigures(CLI::App& app) {
         ->add_option("--taille-marubozu", options->tailleMarubozu,
                      "Taille d'un grand chandelier, en multiple de la moyenne, 1 par défaut")
         ->type_name("N");
+    ajouterOptionsSortie(*figures, options->sortie);
     return [options] { return exécuter(*options); };
 }
 

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "cli/Commandes.h"
 #include "cli/LectureOptions.h"
+#include "cli/SortieCommande.h"
 #include "main/Generateur.h"
 #include "main/ValeursDuGroupe.h"
 #include "main/VerificationReglages.h"
@@ -31,6 +33,8 @@
 namespace vantorelle::cli {
 
 namespace {
+
+const std::string nomCommande = "vantorelle-cli scan : ";
 
 enum Étape : std::sig_atomic_t { Avant, Boucle, Après };
 volatile std::sig_atomic_t étape = Avant;
@@ -126,30 +130,58 @@ private:
     mutable int questions_ = 0;
 };
 
-/// The dashboard as TAB-separated lines: the captions, then each row's eleven cells.
-void imprimer(const TableauDeBord& tableau) {
-    std::string sortie = tableau.Titres() + '\n';
+/// The dashboard row by row: the captions, then each row's eleven cells.
+void imprimer(const TableauDeBord& tableau, ÉcritureTable& table) {
+    std::array<std::string_view, TableauDeBord::nombreColonnes> cellules;
+    for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) cellules[c] = tableau.Définition(c).titre;
+    table.EnTête(cellules);
     for (std::size_t i = 0; i < tableau.Nombre(); ++i) {
-        for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) {
-            if (c > 0) sortie += '\t';
-            sortie += tableau.Texte(i, c);
-        }
-        sortie += '\n';
+        for (int c = 0; c < TableauDeBord::nombreColonnes; ++c) cellules[c] = tableau.Texte(i, c);
+        table.Ligne(cellules);
     }
-    std::fwrite(sortie.data(), 1, sortie.size(), stdout);
-    std::fflush(stdout);
 }
 
 struct OptionsScan {
-    std::string groupe, du, au, période = "jour", formules, html, racine, configuration;
-    bool confirmation = false, sansTendance = false, avecHtml = false, silencieux = false;
+    std::string groupe, valeur, du, au, période = "jour", formules, html, racine, configuration;
+    bool confirmation = false, sansTendance = false, avecHtml = false, silencieux = false, parValeur = false;
+    OptionsSortie sortie;
 };
+
+/// The securities to scan: those of the group, or the one of --valeur; false after the message on standard
+/// error. What the group's reading found amiss goes to `avertissements`.
+bool choisirValeurs(const OptionsScan& o, const Emplacements& emplacements, ParamètresScan& paramètres,
+                    Avertissements& avertissements) {
+    if (o.parValeur) {
+        try {
+            paramètres.valeurs = {ValeurDeLaBase(emplacements, o.valeur)};
+        } catch (const ErreurSansHistorique& e) {
+            std::cerr << nomCommande << e.what() << "\n";
+            return false;
+        }
+        return true;
+    }
+    const std::string fichierGroupe = FichierGroupe(CheminBase(emplacements), o.groupe);
+    if (!FichierExiste(fichierGroupe)) {
+        std::cerr << nomCommande << "le groupe « " << o.groupe << " » n'existe pas (" << fichierGroupe << ").\n";
+        return false;
+    }
+    paramètres.groupe = o.groupe;
+    paramètres.fichierGroupe = fichierGroupe;
+    ValeursDuGroupe groupe = LireValeursDuGroupe(fichierGroupe);
+    paramètres.valeurs = std::move(groupe.valeurs);
+    avertissements = std::move(groupe.avertissements);
+    return true;
+}
 
 int exécuter(const OptionsScan& o, const Contexte& contexte) {
     const InterruptionDouce interruption;
-    const std::string nomCommande = "vantorelle-cli scan : ";
     const std::optional<Fenêtre> fenêtre = lireFenêtre(nomCommande, o.du, o.au);
     if (!fenêtre) return 2;
+    const std::unique_ptr<SortieCommande> sortie = ouvrirSortie(
+        nomCommande, o.sortie,
+        {"date", "code", "nom", "chandelier", "cloture", "volatilite", "volume", "rsi", "stoch", "ponderation",
+         "formules"});
+    if (!sortie) return 2;
     auto [du, au] = *fenêtre;
     Emplacements emplacements = contexte.emplacements;
     if (!o.configuration.empty()) emplacements.FichierParamètres(o.configuration);
@@ -169,16 +201,9 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             return 2;
         }
 
-        const std::string fichierGroupe = FichierGroupe(CheminBase(emplacements), o.groupe);
-        if (!FichierExiste(fichierGroupe)) {
-            std::cerr << nomCommande << "le groupe « " << o.groupe << " » n'existe pas (" << fichierGroupe << ").\n";
-            return 2;
-        }
         ParamètresScan paramètres;
-        paramètres.groupe = o.groupe;
-        paramètres.fichierGroupe = fichierGroupe;
-        ValeursDuGroupe groupe = LireValeursDuGroupe(fichierGroupe);
-        paramètres.valeurs = std::move(groupe.valeurs);
+        Avertissements lectureDuGroupe;
+        if (!choisirValeurs(o, emplacements, paramètres, lectureDuGroupe)) return 2;
         paramètres.période = lirePériode(o.période).value_or(PériodeBougie::Jour);  // checked by the parser
         paramètres.confirmation = o.confirmation;
         paramètres.avecTendance = !o.sansTendance;
@@ -218,22 +243,27 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
             return 2;
         }
         avertir(réglages);
-        avertir(groupe.avertissements);
+        avertir(lectureDuGroupe);
         avertir(générateur.AvertissementsDesFormules());
 
         étape = Boucle;
         try {
-            GénérerSurCeFil(générateur, paramètres, tableau, traduire, suivi);
+            if (o.parValeur)
+                ScannerValeur(générateur, paramètres, tableau, traduire, suivi);
+            else
+                GénérerSurCeFil(générateur, paramètres, tableau, traduire, suivi);
         } catch (const std::exception& e) {
             étape = Après;
             suivi.effacer();
-            imprimer(tableau);
+            imprimer(tableau, sortie->Table());
+            sortie->Abandonner();
             std::cerr << messageUtilisateur(e) << "\n";
             return 1;
         }
         étape = Après;
         suivi.effacer();
-        imprimer(tableau);
+        imprimer(tableau, sortie->Table());
+        sortie->Terminer();
         std::cerr << StatusEcrire(tableau.Compteurs, traduire) << "\n";
 
         if (o.avecHtml) {
@@ -262,12 +292,22 @@ Exécution ajouterScan(CLI::App& app, const Contexte& contexte) {
     auto options = std::make_shared<OptionsScan>();
     CLI::App* scan = app.add_subcommand(
         "scan",
-        "Génère le tableau de bord d'un groupe, comme le bouton Générer de la fenêtre principale : une ligne "
-        "par bougie retenue sur la sortie standard (séparateur TAB), le résumé sur la sortie d'erreur. Écrit "
-        "le groupe Vantorelle dans base/groupe. Ctrl-C arrête après la valeur en cours.");
-    scan->add_option("--groupe", options->groupe, "Groupe à balayer (nom du fichier de base/groupe sans .txt)")
-        ->required()
-        ->type_name("NOM");
+        "Génère le tableau de bord d'un groupe, ou d'une seule valeur, comme le bouton Générer de la fenêtre "
+        "principale : une ligne par bougie retenue sur la sortie standard (TAB, CSV ou JSON), le résumé sur la "
+        "sortie d'erreur. Écrit le groupe Vantorelle dans base/groupe. Ctrl-C arrête après la valeur en cours.");
+    CLI::Option* groupe =
+        scan->add_option("--groupe", options->groupe, "Groupe à balayer (nom du fichier de base/groupe sans .txt)")
+            ->type_name("NOM");
+    CLI::Option* valeur =
+        scan->add_option("--valeur", options->valeur,
+                         "Balaye une seule valeur de la base, comme un clic sur une valeur dans la fenêtre : ses "
+                         "lignes dans l'ordre où elles viennent et le résumé, sans tri ni sauvegarde de groupe")
+            ->type_name("CODE")
+            ->excludes(groupe);
+    // Checked once the whole line is read, so that a mistyped word or a bad flag is told first.
+    scan->final_callback([groupe, valeur] {
+        if (groupe->count() == 0 && valeur->count() == 0) throw CLI::RequiredError("--groupe ou --valeur");
+    });
     scan->add_option("--du", options->du, "Première date (par défaut, le jour du dernier cours de FR0000130007)")
         ->type_name("AAAAMMJJ");
     scan->add_option("--au", options->au, "Dernière date (par défaut, la même)")->type_name("AAAAMMJJ");
@@ -290,8 +330,10 @@ Exécution ajouterScan(CLI::App& app, const Contexte& contexte) {
         ->check(fichierParamètresLisible());
     scan->add_flag("--silencieux", options->silencieux,
                    "Ne dit pas ce qui a été sauté ou paraît douteux (lignes, fichiers, formules)");
+    ajouterOptionsSortie(*scan, options->sortie);
     return [scan, options, &contexte] {
         options->avecHtml = scan->count("--html") > 0;
+        options->parValeur = scan->count("--valeur") > 0;
         return exécuter(*options, contexte);
     };
 }

@@ -20,5 +20,6 @@ using Exécution = std::function<int()>;
 Exécution ajouterFigures(CLI::App& app);
 Exécution ajouterScan(CLI::App& app, const Contexte& contexte);
 Exécution ajouterDemo(CLI::App& app);
+Exécution ajouterCatalogue(CLI::App& app, const Contexte& contexte);
 
 }  // namespace vantorelle::cli

@@ -22,9 +22,10 @@ std::string motInattendu(const CLI::App& application, const std::string& mot) {
 /// The French text of a parse error given in English by the parser; a message it does not know stays as it is.
 std::string messageEnFrançais(const std::string& message) {
     // The parser's own sentences, most specific first; the checks of our own options give theirs in French.
-    static const std::array<std::pair<std::regex, const char*>, 8> traductions{{
-        {std::regex("^A subcommand is required$"), "une commande est obligatoire : figures, scan ou demo"},
+    static const std::array<std::pair<std::regex, const char*>, 9> traductions{{
+        {std::regex("^A subcommand is required$"), "une commande est obligatoire : figures, scan, demo ou catalogue"},
         {std::regex("^(.*) is required$"), "$1 est obligatoire"},
+        {std::regex("^(.*) excludes (.*)$"), "$1 exclut $2"},
         {std::regex("^(.*): Value (.*) not in range (.*) to (.*)$"), "$1 : « $2 » n'est pas un entier de $3 à $4"},
         {std::regex("^(.*): (.*) not in (\\{.*\\})$"), "$1 : « $2 » n'est pas parmi $3"},
         {std::regex("^Could not convert: (.*) = (.*)$"), "$1 : « $2 » n'est pas une valeur possible"},

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     ajouter(ajouterFigures(app));
     ajouter(ajouterScan(app, contexte));
     ajouter(ajouterDemo(app));
+    ajouter(ajouterCatalogue(app, contexte));
     for (CLI::App* sous : app.get_subcommands({})) sous->group("Commandes");
 
     try {

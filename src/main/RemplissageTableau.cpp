@@ -70,16 +70,29 @@ private:
     Progression& suivi_;
 };
 
+/// The generation's scan into the dashboard, unless a stop was asked before it.
+void remplirSurCeFil(Générateur& générateur, const ParamètresScan& paramètres, RemplissageTableau& remplissage,
+                     Progression& suivi) {
+    const bool arrêt = suivi.ArrêtDemandé();
+    remplissage.Commencer(arrêt);
+    SuiviSurCeFil relais(remplissage, suivi);
+    if (!arrêt) générateur.Générer(paramètres, relais);
+}
+
 }  // namespace
 
 void GénérerSurCeFil(Générateur& générateur, const ParamètresScan& paramètres, TableauDeBord& tableau,
                      Traduction traduire, Progression& suivi) {
     RemplissageTableau remplissage(tableau, std::move(traduire));
-    const bool arrêt = suivi.ArrêtDemandé();
-    remplissage.Commencer(arrêt);
-    SuiviSurCeFil relais(remplissage, suivi);
-    if (!arrêt) générateur.Générer(paramètres, relais);
+    remplirSurCeFil(générateur, paramètres, remplissage, suivi);
     suivi.Statut(remplissage.Terminer(CheminBase(générateur.Lieux())));
+}
+
+void ScannerValeur(Générateur& générateur, const ParamètresScan& paramètres, TableauDeBord& tableau,
+                   Traduction traduire, Progression& suivi) {
+    RemplissageTableau remplissage(tableau, traduire);
+    remplirSurCeFil(générateur, paramètres, remplissage, suivi);
+    suivi.Statut(StatusEcrire(tableau.Compteurs, traduire));
 }
 
 }  // namespace vantorelle

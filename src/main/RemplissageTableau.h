@@ -48,4 +48,10 @@ private:
 void GénérerSurCeFil(Générateur& générateur, const ParamètresScan& paramètres, TableauDeBord& tableau,
                      Traduction traduire, Progression& suivi);
 
+/// The scan of one security, as a click on a security in the main window: `GénérerSurCeFil` over the security
+/// of `paramètres` (`ValeurDeLaBase`), without the closing steps: its rows stay in the order they come, and no
+/// group is saved. The summary goes to `suivi`'s status.
+void ScannerValeur(Générateur& générateur, const ParamètresScan& paramètres, TableauDeBord& tableau,
+                   Traduction traduire, Progression& suivi);
+
 }  // namespace vantorelle

@@ -2,7 +2,9 @@
 
 #include <unordered_set>
 
+#include "shell/RacineDonnees.h"
 #include "store/Groupes.h"
+#include "store/Repertoires.h"
 
 namespace vantorelle {
 
@@ -30,6 +32,17 @@ ValeursDuGroupe LireValeursDuGroupe(const std::string& fichierGroupe) {
                                        std::to_string(répétées) + " ligne(s) d'une valeur déjà lue plus haut, " +
                                            "scannée une seule fois (la première ici : « " + champCité(codeRépété) + " »)"});
     return lues;
+}
+
+ValeurGroupe ValeurDeLaBase(const Emplacements& emplacements, const std::string& code) {
+    if (FichierHisto(emplacements, code).empty()) throw ErreurSansHistorique();
+    ValeurGroupe valeur{code, "", 0};
+    const std::string tout = FichierGroupe(CheminBase(emplacements), "All");
+    if (!FichierExiste(tout)) return valeur;
+    const GroupeLu groupe = LireGroupeEnDétail(tout);
+    for (std::size_t k = 0; k < groupe.titres.size(); ++k)
+        if (groupe.titres[k].code == code) return {code, groupe.titres[k].nom, groupe.lignes[k]};
+    return valeur;
 }
 
 }  // namespace vantorelle

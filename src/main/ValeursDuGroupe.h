@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "main/ParametresScan.h"
+#include "shell/Emplacements.h"
 #include "store/Avertissement.h"
+#include "store/Erreur.h"
 
 namespace vantorelle {
 
@@ -18,5 +20,16 @@ struct ValeursDuGroupe {
 /// the lines left out and of the lines that are not a code and a name. Throws ErreurFichier naming the file
 /// when it cannot be read.
 ValeursDuGroupe LireValeursDuGroupe(const std::string& fichierGroupe);
+
+/// A security asked for that has no history file.
+class ErreurSansHistorique : public Erreur {
+public:
+    ErreurSansHistorique() : Erreur("Pas d'historique pour cette valeur.") {}
+};
+
+/// The security of `code` as a scan of it alone takes it: named as in the group All of the data root, with its
+/// line there; no name when the group does not list it. Throws ErreurSansHistorique when no history file belongs
+/// to the code.
+ValeurGroupe ValeurDeLaBase(const Emplacements& emplacements, const std::string& code);
 
 }  // namespace vantorelle

@@ -20,12 +20,13 @@ TEST(CommandLine, BadArgumentsGiveTheMessageAndStatus2WithoutOutput) {
     const std::string formules = env.écrire("F.txt", "Hausse=Cl\xF4ture>Cl\xF4ture[-1]\r\nune ligne sans signe\r\n");
     const std::string p = "vantorelle-cli : ", f = "vantorelle-cli figures : ", s = "vantorelle-cli scan : ";
     const std::pair<std::vector<std::string>, std::string> cas[] = {
-        {{}, p + "une commande est obligatoire : figures, scan ou demo"},
-        {{"frobnicate"}, p + "commande inconnue : « frobnicate » (commandes : figures, scan, demo)"},
+        {{}, p + "une commande est obligatoire : figures, scan, demo ou catalogue"},
+        {{"frobnicate"}, p + "commande inconnue : « frobnicate » (commandes : figures, scan, demo, catalogue)"},
         // The unknown word is named rather than the option the command then misses.
         {{"--frob=1", "scan"}, p + "option inconnue : « --frob »"},
         {{"figures", "h", "en-trop"}, p + "argument inattendu : « en-trop »"},
         {{"figures"}, p + "FICHIER est obligatoire"},
+        {{"scan"}, p + "--groupe ou --valeur est obligatoire"},
         {{"scan", "--groupe"}, p + "--groupe : la valeur manque"},
         {{"figures", "h", "--du", "20240102", "--du", "20240103"}, p + "--du : une seule valeur permise, 2 données"},
         {{"figures", "h", "--confirmation=oui"}, p + "--confirmation : « oui » n'est pas une valeur possible"},
