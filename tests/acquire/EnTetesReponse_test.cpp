@@ -12,7 +12,8 @@ TEST(ResponseHeaders, FinalResponseStatusAndLength) {
         std::uint64_t longueur;
         const char* texte;
     } cas[] = {
-        {"HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n", 200, 1234, "HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n"},
+        {"HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n", 200, 1234,
+         "HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n"},
         {"HTTP/1.0 404 File not found\r\n\r\n", 404, 0, "HTTP/1.0 404 File not found\r\n\r\n"},
         {"HTTP/2 500\r\ncontent-LENGTH:\t7\r\n\r\n", 500, 7, "HTTP/2 500\r\ncontent-LENGTH:\t7\r\n\r\n"},
         // A redirect chain: only the last response counts, not the first one's length.

@@ -49,8 +49,8 @@ TEST(Providers, RequestsForADateRange) {
 TEST(Providers, LanguageFileReplacesTheAddress) {
     EnvironnementEssai env;
     env.écrire("programme/Vantorelle.lng", "[frmImportTierce]\r\nhttp://www.abcbourse.com=http://127.0.0.1:8080\r\n");
-    EXPECT_EQ(DemandeFournisseur(env.emplacements(), Fournisseurs[0], Jour::deClé("20070305"), Jour::deClé("20070305"))
-                  .substr(0, 42),
+    const Jour jour = Jour::deClé("20070305");
+    EXPECT_EQ(DemandeFournisseur(env.emplacements(), Fournisseurs[0], jour, jour).substr(0, 42),
               "http://127.0.0.1:8080/plotanex_histo.aspx?");
 }
 

@@ -22,7 +22,8 @@ TEST(UpdateCheck, OfferOnlyForAGreaterFirstLineOfThreeOrMore) {
         const char* fichier;
         const char* offre;  // version|address|announcement, or empty for none
     } cas[] = {
-        {"Version 2.6.0\r\nhttp://h/maj.exe\r\nNouveau\r\nEt plus\r\n", "Version 2.6.0|http://h/maj.exe|Nouveau\r\nEt plus\r\n"},
+        {"Version 2.6.0\r\nhttp://h/maj.exe\r\nNouveau\r\nEt plus\r\n",
+         "Version 2.6.0|http://h/maj.exe|Nouveau\r\nEt plus\r\n"},
         {"Version 2.6.0\nhttp://h/maj.exe\n\nSuite", "Version 2.6.0|http://h/maj.exe|\r\nSuite\r\n"},
         {"Version 2.6.0\r\nhttp://h/maj.exe\r\n", ""},
         {"Version 2.5.0\r\nu\r\na\r\n", ""},
