@@ -5,25 +5,14 @@
 #include "support/EnvironnementEssai.h"
 
 namespace vantorelle::test {
-namespace {
 
 // The address imposed by the run over the language file's, and that over the fixed one.
 TEST(ProductSite, ImposedThenTranslatedThenFixed) {
-    const struct Cas {
-        const char* imposée;
-        const char* langue;  // the main window's section of the language file, or none
-        const char* attendu;
-    } cas[] = {
-        {"", nullptr, "http://www.vantorelle.fr"},
-        {"", "http://www.vantorelle.fr=https://miroir.exemple", "https://miroir.exemple"},
-        {"http://127.0.0.1:8080", "http://www.vantorelle.fr=https://miroir.exemple", "http://127.0.0.1:8080"},
-    };
-    for (const Cas& c : cas) {
-        EnvironnementEssai env;
-        if (c.langue) env.écrire("programme/Vantorelle.lng", std::string("[frmInterface]\r\n") + c.langue + "\r\n");
-        EXPECT_EQ(AdresseSite(env.emplacements(), c.imposée), c.attendu) << c.imposée;
-    }
+    EnvironnementEssai env;
+    EXPECT_EQ(AdresseSite(env.emplacements(), ""), "http://www.vantorelle.fr");
+    env.écrire("programme/Vantorelle.lng", "[frmInterface]\r\nhttp://www.vantorelle.fr=https://miroir.exemple\r\n");
+    EXPECT_EQ(AdresseSite(env.emplacements(), ""), "https://miroir.exemple");
+    EXPECT_EQ(AdresseSite(env.emplacements(), "http://127.0.0.1:8080"), "http://127.0.0.1:8080");
 }
 
-}  // namespace
 }  // namespace vantorelle::test
