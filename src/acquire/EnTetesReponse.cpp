@@ -1,5 +1,6 @@
 #include "acquire/EnTetesReponse.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "store/Casse.h"
@@ -17,38 +18,27 @@ Entier nombreEnTête(std::string_view texte) {
     return erreur == std::errc() ? n : 0;
 }
 
-bool estLigneStatut(std::string_view ligne) { return ligne.starts_with("HTTP/"); }
-
 }  // namespace
 
 EnTêtesRéponse LireEnTêtes(std::string_view octets) {
-    // The final response starts at the last status line.
-    std::size_t début = std::string_view::npos;
-    for (std::size_t ligne = 0; ligne < octets.size();) {
-        if (estLigneStatut(octets.substr(ligne))) début = ligne;
-        const std::size_t fin = octets.find('\n', ligne);
-        ligne = fin == std::string_view::npos ? octets.size() : fin + 1;
-    }
     EnTêtesRéponse réponse;
-    if (début == std::string_view::npos) return réponse;
-    réponse.texte = octets.substr(début);
-
-    const std::string_view texte = réponse.texte;
-    for (std::size_t ligne = 0; ligne < texte.size();) {
-        std::size_t fin = texte.find('\n', ligne);
-        if (fin == std::string_view::npos) fin = texte.size();
-        std::string_view contenu = texte.substr(ligne, fin - ligne);
-        if (contenu.ends_with('\r')) contenu.remove_suffix(1);
-        if (ligne == 0) {
-            const std::size_t espace = contenu.find(' ');
-            if (espace != std::string_view::npos) réponse.statut = nombreEnTête<int>(contenu.substr(espace));
-        } else if (const std::size_t deuxPoints = contenu.find(':'); deuxPoints != std::string_view::npos &&
-                                                                     plierCasse(contenu.substr(0, deuxPoints)) ==
-                                                                         "content-length") {
-            réponse.longueur = nombreEnTête<std::uint64_t>(contenu.substr(deuxPoints + 1));
+    std::size_t débutRéponse = std::string_view::npos;
+    for (std::size_t début = 0; début < octets.size();) {
+        const std::size_t fin = std::min(octets.find('\n', début), octets.size());
+        std::string_view ligne = octets.substr(début, fin - début);
+        if (ligne.ends_with('\r')) ligne.remove_suffix(1);
+        if (ligne.starts_with("HTTP/")) {  // a status line: a new response starts, which replaces the one before
+            débutRéponse = début;
+            const std::size_t espace = ligne.find(' ');
+            réponse = {espace == std::string_view::npos ? 0 : nombreEnTête<int>(ligne.substr(espace)), "", 0};
+        } else if (const std::size_t deuxPoints = ligne.find(':');
+                   débutRéponse != std::string_view::npos && deuxPoints != std::string_view::npos &&
+                   plierCasse(ligne.substr(0, deuxPoints)) == "content-length") {
+            réponse.longueur = nombreEnTête<std::uint64_t>(ligne.substr(deuxPoints + 1));
         }
-        ligne = fin + 1;
+        début = fin + 1;
     }
+    if (débutRéponse != std::string_view::npos) réponse.texte = octets.substr(débutRéponse);
     return réponse;
 }
 
