@@ -17,7 +17,6 @@
 #include "main/Generateur.h"
 #include "main/ValeursDuGroupe.h"
 #include "main/VerificationReglages.h"
-#include "main/Produit.h"
 #include "main/RapportHTML.h"
 #include "main/RemplissageTableau.h"
 #include "main/Statut.h"
@@ -269,7 +268,7 @@ int exécuter(const OptionsScan& o, const Contexte& contexte) {
         if (o.avecHtml) {
             const std::filesystem::path page =
                 o.html.empty() ? emplacements.RépertoireProgramme() / "HTML.HTML" : std::filesystem::path(o.html);
-            RapportHTML rapport(emplacements, traduire, Traduire(emplacements, sectionInterface, adresseSite));
+            RapportHTML rapport(emplacements, traduire, contexte.siteImposé);
             rapport.Écrire(page, tableau, paramètres);
             avertir(rapport.AvertissementsDuRapport());
         }

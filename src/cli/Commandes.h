@@ -7,10 +7,12 @@
 
 namespace vantorelle::cli {
 
-/// What every command runs with: the program's locations, complete once the options are read, and the clock.
+/// What every command runs with: the program's locations, complete once the options are read, the clock, and
+/// the product's site address that VANTORELLE_SITE imposes (empty when it imposes none).
 struct Contexte {
     Emplacements emplacements;
     const Horloge& horloge;
+    std::string siteImposé;
 };
 
 /// Each command of the program adds its sub-command to the application; the returned callback runs it

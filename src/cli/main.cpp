@@ -9,7 +9,7 @@
 #include "cli/FormatAide.h"
 #include "cli/LectureOptions.h"
 #include "cli/MessagesAnalyse.h"
-#include "main/Produit.h"
+#include "shell/SiteProduit.h"
 
 using namespace vantorelle::cli;
 
@@ -40,10 +40,11 @@ int main(int argc, char** argv) {
         ->type_name("FICHIER")
         ->check(fichierParamètresLisible());
 
-    // The one read of the environment: the core is handed the locations.
-    Contexte contexte{
-        vantorelle::Emplacements::depuisEnvironnement([](const char* nom) { return std::getenv(nom); }),
-        vantorelle::horlogeSystème()};
+    // The one read of the environment: the core is handed the locations and the site address imposed.
+    const auto variable = [](const char* nom) { return std::getenv(nom); };
+    const char* site = variable("VANTORELLE_SITE");
+    Contexte contexte{vantorelle::Emplacements::depuisEnvironnement(variable), vantorelle::horlogeSystème(),
+                      site ? site : ""};
     std::map<const CLI::App*, Exécution> exécutions;
     const auto ajouter = [&](Exécution exécution) { exécutions[app.get_subcommands({}).back()] = std::move(exécution); };
     ajouter(ajouterFigures(app));

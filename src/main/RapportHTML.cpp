@@ -11,6 +11,7 @@
 #include "main/Produit.h"
 #include "shell/Emplacements.h"
 #include "shell/INI.h"
+#include "shell/SiteProduit.h"
 #include "shell/TableOptions.h"
 #include "store/Arrondi.h"
 #include "store/EcritureAtomique.h"
@@ -101,11 +102,11 @@ void cellulesStatistiques(HTML& page, const TableauDeBord& tableau, int r) {
 
 }  // namespace
 
-RapportHTML::RapportHTML(const Emplacements& emplacements, Traduction traduire, std::string site)
+RapportHTML::RapportHTML(const Emplacements& emplacements, Traduction traduire, std::string_view siteImposé)
     : emplacements_(emplacements),
       ini_(emplacements, 1, std::string(TitreApplication)),
       traduire_(std::move(traduire)),
-      site_(std::move(site)) {}
+      site_(AdresseSite(emplacements, siteImposé)) {}
 
 std::string RapportHTML::texteOptions(const ParamètresScan& p) const {
     std::string texte = tr(p.confirmation ? "figures confirmées" : "toutes les figures");

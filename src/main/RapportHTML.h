@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "main/ParametresScan.h"
 #include "main/TableauDeBord.h"
@@ -15,8 +16,8 @@ namespace vantorelle {
 /// legend images, and the footer. The legend images are copied beside the page.
 class RapportHTML {
 public:
-    /// `site` is the main window's `Site` address.
-    RapportHTML(const Emplacements& emplacements, Traduction traduire, std::string site);
+    /// `siteImposé`: the site address this run imposes (see AdresseSite), or empty.
+    RapportHTML(const Emplacements& emplacements, Traduction traduire, std::string_view siteImposé);
 
     /// Writes the report of `tableau`, filled by a scan with `paramètres`, to `fichier`. Returns false, with
     /// nothing written, when no group is selected. A setting that does not convert ends it with an

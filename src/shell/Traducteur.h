@@ -7,6 +7,9 @@
 
 namespace vantorelle {
 
+/// The section of the main window's texts.
+inline const std::string sectionInterface = "frmInterface";
+
 /// The translation of the key in the section: from "Vantorelle.lng" of the program's directory, or, when
 /// that gives nothing, from "Shared.lng"; empty when neither has a non-empty entry.
 std::string LireTraduction(const Emplacements& emplacements, std::string_view section, std::string_view clé);

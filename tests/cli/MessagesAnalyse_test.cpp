@@ -6,7 +6,7 @@
 
 #include "ScanDemoLancement.h"
 #include "demo/BaseDemo.h"
-#include "main/Produit.h"
+#include "shell/SiteProduit.h"
 
 namespace vantorelle::test {
 namespace {

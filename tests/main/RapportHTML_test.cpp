@@ -8,10 +8,10 @@
 
 #include "Aides.h"
 #include "main/ExportEditeur.h"
-#include "main/Produit.h"
 #include "main/RapportHTML.h"
 #include "main/SauvegardeGroupe.h"
 #include "shell/INI.h"
+#include "shell/SiteProduit.h"
 #include "store/Encodage.h"
 #include "store/Erreur.h"
 #include "support/DossierTemporaire.h"

@@ -9,6 +9,7 @@
 #include "shell/INI.h"
 #include "shell/OuvrirDocument.h"
 #include "shell/Plotanex.h"
+#include "support/BureauFactice.h"
 #include "support/EnvironnementEssai.h"
 
 namespace vantorelle::test {
@@ -63,17 +64,6 @@ TEST_F(DataRoot, RebuildAll) {
     ReconstruireTout(e);
     EXPECT_EQ(lireOctets(racine + "Base/Groupe/All.txt"), "FR3\tSoci\xE9t\xE9\r\n");
 }
-
-/// A desktop that writes down what it is asked and starts nothing.
-struct BureauFactice : Bureau {
-    std::optional<int> démarrer(const std::vector<std::string>& arguments, const std::string& répertoire) override {
-        journal += arguments.at(0) + " " + arguments.at(1) + " dans " + répertoire + "; ";
-        return réussir ? std::optional<int>(4242) : std::nullopt;
-    }
-    void taper(int processus, const std::string& texte) override { journal += std::to_string(processus) + " " + texte + "; "; }
-    bool réussir = true;
-    std::string journal;
-};
 
 // The program starts in the root and is given the code, by argument and then typed; "Plotanex" before
 // "Plotanex.exe". Without a program, or when it cannot start, nothing else happens.
