@@ -28,15 +28,18 @@ std::string requêteTéléchargement(Jour début, Jour fin, std::string_view sui
 
 }  // namespace
 
+// Our own addresses, which a language file replaces with the provider's.
 const std::array<Fournisseur, 3> Fournisseurs = {{
-    {"cmdAbc", "ABCBourse", "http://www.abcbourse.com", "/plotanex_histo.aspx",
+    {"cmdAbc", "ABCBourse", "http://abc.fournisseurs.vantorelle.fr", "/plotanex_histo.aspx",
      // The provider's form expects a page-state token that we do not have: it is sent empty.
      [](Jour début, Jour fin) { return requêteHistorique(début, fin, ""); }},
-    {"cmdBourso", "Boursorama", "http://www.boursorama.com", "/outils/telechargement/telechargement.phtml",
+    {"cmdBourso", "Boursorama", "http://bourso.fournisseurs.vantorelle.fr",
+     "/outils/telechargement/telechargement.phtml",
      [](Jour début, Jour fin) {
          return requêteTéléchargement(début, fin, "&FILE_FORMAT=METASTOCK_A&ISINY=Y&download=T%E9l%E9charger");
      }},
-    {"cmdLesEchos", "Les Echos", "http://www.lesechos.fr", "/outils/telechargement/telechargement.phtml",
+    {"cmdLesEchos", "Les Echos", "http://echos.fournisseurs.vantorelle.fr",
+     "/outils/telechargement/telechargement.phtml",
      [](Jour début, Jour fin) {
          return requêteTéléchargement(début, fin,
                                       "&FILE_FORMAT=METASTOCK_A&ISINY=Y&download=download&submit.x=22&submit.y=13");

@@ -36,14 +36,16 @@ TEST(Requests, ProvidersOpenedInTheBrowser) {
     const std::string attendu[] = {
         "http://127.0.0.1:8080/plotanex_histo.aspx?__VIEWSTATE=&dayDeb=05&monthDeb=3&yearDeb=2007&dayFin=09"
         "&monthFin=3&yearFin=2007&1=pmp&txtOneSico=&cbYes=on&listFormat=isin&ImageButton1.x=46&ImageButton1.y=8",
-        "http://www.boursorama.com" + formulaire + "05&mois1=03&annee1=2007&jour2=09&mois2=03&annee2=2007"
-                                                   "&FILE_FORMAT=METASTOCK_A&ISINY=Y&download=T%E9l%E9charger",
-        "http://www.lesechos.fr" + formulaire +
+        "http://bourso.fournisseurs.vantorelle.fr" + formulaire +
+            "05&mois1=03&annee1=2007&jour2=09&mois2=03&annee2=2007&FILE_FORMAT=METASTOCK_A&ISINY=Y"
+            "&download=T%E9l%E9charger",
+        "http://echos.fournisseurs.vantorelle.fr" + formulaire +
             "05&mois1=03&annee1=2007&jour2=09&mois2=03&annee2=2007&FILE_FORMAT=METASTOCK_A&ISINY=Y&download=download"
             "&submit.x=22&submit.y=13",
     };
     EnvironnementEssai env;
-    env.écrire("programme/Vantorelle.lng", "[frmImportTierce]\r\nhttp://www.abcbourse.com=http://127.0.0.1:8080\r\n");
+    env.écrire("programme/Vantorelle.lng",
+               "[frmImportTierce]\r\nhttp://abc.fournisseurs.vantorelle.fr=http://127.0.0.1:8080\r\n");
     BureauFactice bureau;
     for (std::size_t i = 0; i < Fournisseurs.size(); ++i) {
         const Jour début = Jour::deClé("20070305"), fin = Jour::deClé("20070309");
