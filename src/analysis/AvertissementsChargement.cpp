@@ -21,9 +21,8 @@ std::string raisonSansBougie(std::string_view octets) {
     if (octets.empty()) return "fichier vide";
     // A byte-order mark, or the zero bytes of the high halves of ASCII characters.
     if (octets.starts_with("\xFF\xFE") || octets.starts_with("\xFE\xFF") || octets.find('\0') != octets.npos)
-        return "fichier en UTF-16 : à enregistrer en Windows-1252 ou en UTF-8";
-    if (octets.find('\r') != octets.npos && octets.find('\n') == octets.npos)
-        return "fins de ligne CR seules (ancien format Mac)";
+        return std::string("fichier ") + EnUtf16;
+    if (octets.find('\r') != octets.npos && octets.find('\n') == octets.npos) return FinsDeLigneCR;
     return "aucune ligne de bougie (6 champs séparés par des TAB, une date aaaammjj)";
 }
 

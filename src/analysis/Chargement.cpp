@@ -59,9 +59,9 @@ ErreurConversion erreurDeChamp(const std::filesystem::path& chemin, std::int64_t
     const std::string_view champ = champs[illisible.champ];
     const auto nuls = static_cast<std::size_t>(std::count(champ.begin(), champ.end(), '\0'));
     if (!champ.empty() && nuls * 2 + 1 >= champ.size())
-        message += " Le fichier semble en UTF-16 : à enregistrer en Windows-1252 ou en UTF-8.";
+        message += std::string(" Le fichier semble ") + EnUtf16 + ".";
     else if (champ.find('\r') != std::string_view::npos)
-        message += " Le fichier semble avoir des fins de ligne CR seules (ancien format Mac).";
+        message += std::string(" Le fichier semble avoir des ") + FinsDeLigneCR + ".";
     return ErreurConversion(message);
 }
 

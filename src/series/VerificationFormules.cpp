@@ -91,13 +91,13 @@ std::optional<std::pair<std::size_t, std::string>> erreurDeSyntaxe(const std::st
 
 Avertissements vérifierFormules(const Fonctions& formules, const std::filesystem::path& fichier) {
     Avertissements avertissements;
+    // As a scan replaces them: the formulas, then the security's series, then "," read as ".", then the constants.
+    std::vector<std::string> noms;
+    for (std::int32_t k = 1; k <= formules.Count(); ++k) noms.push_back(formules.Item(k).Nom());
+    noms.insert(noms.end(), Fonctions::nomsPubliés().begin(), Fonctions::nomsPubliés().end());
     for (std::int32_t j = 1; j <= formules.Count(); ++j) {
         const Fonction& formule = formules.Item(j);
         TexteSuivi suivi(formule.Formule());
-        // As a scan: the formulas, then the security's series, then "," read as ".", then the constants.
-        std::vector<std::string> noms;
-        for (std::int32_t k = 1; k <= formules.Count(); ++k) noms.push_back(formules.Item(k).Nom());
-        noms.insert(noms.end(), Fonctions::nomsPubliés().begin(), Fonctions::nomsPubliés().end());
         for (const std::string& nom : noms) {
             suivi.remplacerTout(nom, "1", true);
             suivi.remplacerTout(nom, "1", false);
